@@ -1,0 +1,26 @@
+#include "game/modcards.h"
+
+namespace modCards {
+
+Card NumberToCard(std::int16_t number) {
+    Card card = kEmptyCard;
+    for (std::int16_t suit = 0; suit < 4; ++suit) {
+        const int first = suit * 13 + 1;
+        if (number >= first && number <= first + 12) {
+            card = Card{static_cast<std::int16_t>(number - first + 1), suit};
+        }
+    }
+    return card;
+}
+
+std::int16_t CardToNumber(Card card) {
+    if (card.Value < 1 || card.Value > 13) {
+        return -1;
+    }
+    if (card.Suit < 0 || card.Suit > 3) {
+        return -1;
+    }
+    return static_cast<std::int16_t>(card.Suit * 13 + card.Value);
+}
+
+}  // namespace modCards

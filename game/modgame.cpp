@@ -1,0 +1,5 @@
+#include "game/modgame.h"
+
+namespace modGame {
+void CheckGameEnd() {}
+}  // namespace modGame

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// The random source behind the deal. Tests replace it with constant or seeded sources.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Starts a new sequence. The deal calls this before each of its six rows.
+    virtual void reseed() = 0;
+    // The next value r of the sequence, 0 <= r < 1.
+    virtual float next() = 0;
+};
+
+// The program's source: a standard engine reseeded from the high-resolution clock.
+// Reseeds come microseconds apart within one deal, so each seed also mixes in a counter
+// that changes at every call and a per-process key from std::random_device: two reseeds
+// never start the same sequence, even within one clock tick.
+class ClockRandomSource final : public RandomSource {
+public:
+    using Engine = std::mt19937;
+
+    ClockRandomSource();
+    void reseed() override;
+    float next() override;
+
+    // Maps an engine output to [0, 1) using its top 24 bits, which a float holds exactly:
+    // the largest result is 1 - 2^-24, so 1.0 can never come out.
+    static float toUnitInterval(Engine::result_type bits);
+
+private:
+    Engine engine_;
+    std::uint32_t processKey_;
+    std::uint32_t reseeds_ = 0;
+};
