@@ -41,7 +41,9 @@ struct BoardState {
     }
 };
 
-constexpr bool isSideStackNumber(int n) { return n >= 1 && n <= kSideStackCount; }
+constexpr bool isSideStackNumber(int n) {
+    return n >= 1 && n <= kSideStackCount;
+}
 
 // How many valid cards each side stack holds, in storage order. Read a stack's count with
 // of(N); the storage position of N is not N - 1.

@@ -13,14 +13,4 @@ Card NumberToCard(std::int16_t number) {
     return card;
 }
 
-std::int16_t CardToNumber(Card card) {
-    if (card.Value < 1 || card.Value > 13) {
-        return -1;
-    }
-    if (card.Suit < 0 || card.Suit > 3) {
-        return -1;
-    }
-    return static_cast<std::int16_t>(card.Suit * 13 + card.Value);
-}
-
 }  // namespace modCards

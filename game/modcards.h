@@ -11,7 +11,14 @@ namespace modCards {
 // Any number outside 1..52 gives the empty card.
 Card NumberToCard(std::int16_t number);
 
+// Value 1..13 and Suit 0..3.
+constexpr bool isCard(Card card) {
+    return card.Value >= 1 && card.Value <= 13 && card.Suit >= 0 && card.Suit <= 3;
+}
+
 // 1..52 for a valid card, -1 for anything else (never 0), so "> 0" means "is a card".
-std::int16_t CardToNumber(Card card);
+constexpr std::int16_t CardToNumber(Card card) {
+    return isCard(card) ? static_cast<std::int16_t>(card.Suit * 13 + card.Value) : -1;
+}
 
 }  // namespace modCards

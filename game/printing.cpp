@@ -14,7 +14,7 @@ std::ostream& operator<<(std::ostream& out, const Card& card) {
     if (modCards::CardToNumber(card) < 0) {
         return out << "?(" << card.Value << ',' << card.Suit << ')';
     }
-    static constexpr const char* kRanks[] = {"A", "2", "3", "4",  "5", "6", "7",
+    static constexpr const char* kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
                                              "8", "9", "10", "J", "Q", "K"};
     static constexpr char kSuits[] = {'C', 'H', 'D', 'S'};
     return out << kRanks[card.Value - 1] << kSuits[card.Suit];
@@ -38,6 +38,5 @@ std::ostream& operator<<(std::ostream& out, const BoardState& board) {
     for (const Card& card : board.CenterStack) {
         out << ' ' << card;
     }
-    return out << "\n  selected: " << board.SelectedCard << " from " << board.SelectedFrom
-               << '\n';
+    return out << "\n  selected: " << board.SelectedCard << " from " << board.SelectedFrom << '\n';
 }

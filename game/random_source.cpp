@@ -2,7 +2,9 @@
 
 #include <chrono>
 
-ClockRandomSource::ClockRandomSource() : processKey_(std::random_device{}()) { reseed(); }
+ClockRandomSource::ClockRandomSource() : processKey_(std::random_device{}()) {
+    reseed();
+}
 
 void ClockRandomSource::reseed() {
     const auto ticks = static_cast<std::uint64_t>(
@@ -12,9 +14,11 @@ void ClockRandomSource::reseed() {
     engine_.seed(seed);
 }
 
-float ClockRandomSource::next() { return toUnitInterval(engine_()); }
+float ClockRandomSource::next() {
+    return toUnitInterval(engine_());
+}
 
 float ClockRandomSource::toUnitInterval(Engine::result_type bits) {
-    static_assert(Engine::min() == 0 && Engine::max() == 0xFFFFFFFFu);
-    return static_cast<float>(bits >> 8) * 0x1p-24f;
+    static_assert(Engine::min() == 0 && Engine::max() == ~std::uint64_t{0});
+    return static_cast<float>(bits >> 40) * 0x1p-24f;
 }

@@ -15,11 +15,15 @@ public:
 
 // The program's source: a standard engine reseeded from the high-resolution clock.
 // Reseeds come microseconds apart within one deal, so each seed also mixes in a counter
-// that changes at every call and a per-process key from std::random_device: two reseeds
-// never start the same sequence, even within one clock tick.
+// that changes at every call and a per-process key from std::random_device, all through
+// std::seed_seq: two reseeds never start the same sequence, even within one clock tick.
 class ClockRandomSource final : public RandomSource {
 public:
-    using Engine = std::mt19937;
+    // A 64-bit linear congruential engine (Knuth's MMIX constants). A deal reseeds six
+    // times, so seeding must be cheap (mt19937 takes microseconds for it); only the top
+    // bits of each output are used, and those are the well-mixed bits of such an engine.
+    using Engine = std::linear_congruential_engine<std::uint64_t, 6364136223846793005u,
+                                                   1442695040888963407u, 0u>;
 
     ClockRandomSource();
     void reseed() override;

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <set>
+
+#include "game/modboard.h"
+#include "game/modcards.h"
+#include "game/printing.h"
+#include "test_sources.h"
+
+namespace {
+
+std::vector<int> numbersOf(const BoardState& board, int stack) {
+    std::vector<int> numbers;
+    for (const Card& card : board.sideStack(stack)) {
+        numbers.push_back(modCards::CardToNumber(card));
+    }
+    return numbers;
+}
+
+std::vector<int> dealtColumn(std::initializer_list<int> six) {
+    std::vector<int> column(six);
+    column.resize(kSlotsPerSideStack, -1);
+    return column;
+}
+
+void expectWellFormedDeal(const BoardState& board) {
+    for (std::int16_t suit = 0; suit < 4; ++suit) {
+        EXPECT_EQ(board.CenterStack[static_cast<std::size_t>(suit)], (Card{1, suit}));
+    }
+    std::set<int> seen;
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ(modBoard::CountSideStacks(board).of(n), 6) << board;
+        for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
+            const int number = modCards::CardToNumber(board.sideStack(n)[slot]);
+            if (slot < kDealtRows) {
+                EXPECT_GT(number, 0) << board;
+                EXPECT_NE((number - 1) % 13, 0) << "an ace on a side stack" << board;
+                seen.insert(number);
+            } else {
+                EXPECT_EQ(board.sideStack(n)[slot], kEmptyCard) << board;
+            }
+        }
+    }
+    EXPECT_EQ(seen.size(), 48u) << board;
+    EXPECT_EQ(board.SelectedCard, kEmptyCard);
+}
+
+TEST(DealNewGame, SourceAlwaysZeroTakesTheSmallestCardLeft) {
+    ConstantSource zero(0.0f);
+    BoardState board;
+    modBoard::DealNewGame(board, zero);
+
+    expectWellFormedDeal(board);
+    EXPECT_EQ(numbersOf(board, 5), dealtColumn({2, 10, 19, 28, 36, 45}));
+    EXPECT_EQ(numbersOf(board, 1), dealtColumn({3, 11, 20, 29, 37, 46}));
+    EXPECT_EQ(numbersOf(board, 6), dealtColumn({4, 12, 21, 30, 38, 47}));
+    EXPECT_EQ(numbersOf(board, 4), dealtColumn({9, 18, 26, 35, 44, 52}));
+    EXPECT_EQ(zero.reseeds, 6);
+    EXPECT_EQ(zero.draws, 48);
+}
+
+TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
+    ConstantSource almostOne(1.0f - 0x1p-24f);
+    BoardState board;
+    modBoard::DealNewGame(board, almostOne);
+
+    expectWellFormedDeal(board);
+    EXPECT_EQ(numbersOf(board, 5), dealtColumn({52, 44, 35, 26, 18, 9}));
+    EXPECT_EQ(numbersOf(board, 4), dealtColumn({45, 36, 28, 19, 10, 2}));
+}
+
+TEST(DealNewGame, KeepsSelectedFromAndReplacesAGameInProgress) {
+    ConstantSource zero(0.0f);
+    BoardState board;
+    modBoard::DealNewGame(board, zero);
+    board.SelectedCard = board.sideStack(5)[5];
+    board.SelectedFrom = 5;
+    board.CenterStack[0] = Card{4, 0};
+    board.sideStack(2)[6] = Card{12, 3};
+
+    ClockRandomSource clock;
+    modBoard::DealNewGame(board, clock);
+
+    expectWellFormedDeal(board);
+    EXPECT_EQ(board.SelectedFrom, 5);
+}
+
+// A source that breaks its contract must still never index outside the pool.
+class BrokenSourceTest : public testing::TestWithParam<float> {};
+
+TEST_P(BrokenSourceTest, StillDealsAWellFormedBoard) {
+    ConstantSource broken(GetParam());
+    BoardState board;
+    modBoard::DealNewGame(board, broken);
+    expectWellFormedDeal(board);
+}
+
+INSTANTIATE_TEST_SUITE_P(OutOfContractValues, BrokenSourceTest,
+                         testing::Values(1.0f, 7.5f, -0.5f, std::numeric_limits<float>::quiet_NaN(),
+                                         std::numeric_limits<float>::infinity()));
+
+TEST(ClockRandomSource, NeverReachesOne) {
+    EXPECT_EQ(ClockRandomSource::toUnitInterval(0), 0.0f);
+    EXPECT_EQ(ClockRandomSource::toUnitInterval(~std::uint64_t{0}), 1.0f - 0x1p-24f);
+    EXPECT_LT(ClockRandomSource::toUnitInterval(~std::uint64_t{0}), 1.0f);
+
+    ClockRandomSource clock;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = clock.next();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+    }
+}
+
+TEST(ClockRandomSource, NoRowRepeatsTheSequenceOfTheRowBefore) {
+    ClockRandomSource clock;
+    RecordingSource recording(clock);
+    BoardState board;
+    for (int deal = 0; deal < 2000; ++deal) {
+        recording.rows.clear();
+        modBoard::DealNewGame(board, recording);
+        ASSERT_EQ(recording.rows.size(), 6u);
+        for (std::size_t row = 1; row < recording.rows.size(); ++row) {
+            ASSERT_NE(recording.rows[row], recording.rows[row - 1]) << "deal " << deal;
+            // Not even the first value may repeat: that one picks side stack 5's card.
+            ASSERT_NE(recording.rows[row][0], recording.rows[row - 1][0]) << "deal " << deal;
+        }
+    }
+}
+
+// Over many deals every non-ace card lands in every slot about equally often. The bound
+// lies some fifteen standard deviations above the chi-square mean, so a fair deal cannot
+// fail it, while a stuck generator or a skewed draw is far beyond it.
+TEST(DealNewGame, EveryCardLandsInEverySlotEquallyOften) {
+    constexpr int kDeals = 24000;
+    constexpr int kCells = 48;
+    std::array<std::array<int, 53>, kSideStackCount * kDealtRows> hits{};
+    ClockRandomSource clock;
+    BoardState board;
+    for (int deal = 0; deal < kDeals; ++deal) {
+        modBoard::DealNewGame(board, clock);
+        for (int n = 1; n <= 8; ++n) {
+            for (int row = 0; row < kDealtRows; ++row) {
+                ++hits[static_cast<std::size_t>((n - 1) * kDealtRows + row)]
+                      [static_cast<std::size_t>(modCards::CardToNumber(board.sideStack(n)[row]))];
+            }
+        }
+    }
+    const double expected = static_cast<double>(kDeals) / kCells;
+    double chiSquare = 0;
+    for (const auto& slot : hits) {
+        for (int number = 1; number <= 52; ++number) {
+            if ((number - 1) % 13 == 0) {
+                EXPECT_EQ(slot[static_cast<std::size_t>(number)], 0);
+                continue;
+            }
+            const double diff = slot[static_cast<std::size_t>(number)] - expected;
+            chiSquare += diff * diff / expected;
+        }
+    }
+    const double freedom = (kCells - 1) * (kCells - 1);
+    EXPECT_LT(chiSquare, freedom + 15 * std::sqrt(2 * freedom));
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include "game/moves.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "game/modcards.h"
+#include "game/printing.h"
+#include "positions.h"
+
+namespace {
+
+// Records the hook calls in order: 'C' for CheckGameEnd, 'R' for RefreshBoard.
+struct CallLog {
+    std::string calls;
+    BoardHooks hooks{[this] { calls += 'R'; }, [this] { calls += 'C'; }};
+};
+
+BoardState standardPosition() {
+    return position({{1, {"KS", "QH", "8C"}},
+                     {2, {"5D", "7H"}},
+                     {4, {"2H"}},
+                     {5, {"9D", "3S"}},
+                     {6, {"4C"}},
+                     {7, {"2C"}},
+                     {8, {"JD", "10S"}}},
+                    {"AC", "AH", "2D", "AS"});
+}
+
+void hold(BoardState& board, int stack) {
+    const int top = modBoard::CountSideStacks(board).of(stack) - 1;
+    board.SelectedCard = board.sideStack(stack)[static_cast<std::size_t>(top)];
+    board.SelectedFrom = static_cast<std::int16_t>(stack);
+}
+
+struct ClickRow {
+    std::string name;
+    std::function<void(BoardState&)> before;  // applied to the standard position
+    std::function<void(BoardState&, const BoardHooks&)> click;
+    std::function<void(BoardState&)> after;  // the expected change to `before`
+    std::string calls;
+};
+
+void nothing(BoardState&) {}
+
+auto side(int stack, int index) {
+    return [=](BoardState& b, const BoardHooks& h) {
+        SideStackClick(b, static_cast<std::int16_t>(stack), static_cast<std::int16_t>(index), h);
+    };
+}
+auto center(int index) {
+    return [=](BoardState& b, const BoardHooks& h) {
+        CenterStackClick(b, static_cast<std::int16_t>(index), h);
+    };
+}
+void background(BoardState& b, const BoardHooks& h) {
+    BackgroundClick(b, h);
+}
+void dropSelection(BoardState& b) {
+    b.SelectedCard = kEmptyCard;
+    b.SelectedFrom = -1;
+}
+
+class ClickTest : public testing::TestWithParam<ClickRow> {};
+
+TEST_P(ClickTest, ChangesTheBoardAndCallsHooksInOrder) {
+    const ClickRow& row = GetParam();
+    BoardState board = standardPosition();
+    row.before(board);
+    BoardState expected = board;
+    row.after(expected);
+
+    CallLog log;
+    row.click(board, log.hooks);
+
+    EXPECT_EQ(board.SideStack, expected.SideStack) << "got" << board << "want" << expected;
+    EXPECT_EQ(board.CenterStack, expected.CenterStack) << "got" << board << "want" << expected;
+    EXPECT_EQ(board.SelectedCard, expected.SelectedCard);
+    EXPECT_EQ(board.SelectedFrom, expected.SelectedFrom);
+    EXPECT_EQ(log.calls, row.calls);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SelectionTable, ClickTest,
+    testing::Values(
+        ClickRow{"NothingHeld_TopCard_Selects", nothing, side(2, 1),
+                 [](BoardState& b) { hold(b, 2); }, "R"},
+        ClickRow{"Held_TopCardOneHigher_MovesOntoIt", [](BoardState& b) { hold(b, 7); }, side(5, 1),
+                 [](BoardState& b) {
+                     b.sideStack(5)[2] = card("2C");
+                     b.sideStack(7)[0] = kEmptyCard;
+                     dropSelection(b);
+                 },
+                 "CR"},
+        ClickRow{"Held_SevenOntoEightOfAnotherSuit_Moves", [](BoardState& b) { hold(b, 2); },
+                 side(1, 2),
+                 [](BoardState& b) {
+                     b.sideStack(1)[3] = card("7H");
+                     b.sideStack(2)[1] = kEmptyCard;
+                     dropSelection(b);
+                 },
+                 "CR"},
+        ClickRow{"Held_OtherTopCardNotOneHigher_ReplacesSelection",
+                 [](BoardState& b) { hold(b, 2); }, side(8, 1), [](BoardState& b) { hold(b, 8); },
+                 "R"},
+        ClickRow{"Held_OwnTopCardAgain_ReselectsIt", [](BoardState& b) { hold(b, 1); }, side(1, 2),
+                 nothing, "R"},
+        ClickRow{"Held_CardBelowTop_ChangesNothing", [](BoardState& b) { hold(b, 1); }, side(1, 1),
+                 nothing, "R"},
+        ClickRow{"Held_CardBelowOwnTop_ChangesNothing", [](BoardState& b) { hold(b, 2); },
+                 side(2, 0), nothing, "R"},
+        ClickRow{"NothingHeld_CardBelowTop_ChangesNothing", nothing, side(5, 0), nothing, "R"},
+        ClickRow{"NothingHeld_SlotAboveTop_ChangesNothing", nothing, side(1, 9), nothing, "R"},
+        ClickRow{"NothingHeld_EmptyStack_ChangesNothingButChecksGameEnd", nothing, side(3, 0),
+                 nothing, "CR"},
+        ClickRow{"Held_EmptyStack_MovesIntoSlotZero", [](BoardState& b) { hold(b, 1); }, side(3, 0),
+                 [](BoardState& b) {
+                     b.sideStack(3)[0] = card("8C");
+                     b.sideStack(1)[2] = kEmptyCard;
+                     dropSelection(b);
+                 },
+                 "CR"},
+        ClickRow{"Held_OnlyCardOntoEmptyStack_EmptiesItsStack", [](BoardState& b) { hold(b, 4); },
+                 side(3, 0),
+                 [](BoardState& b) {
+                     b.sideStack(3)[0] = card("2H");
+                     b.sideStack(4)[0] = kEmptyCard;
+                     dropSelection(b);
+                 },
+                 "CR"},
+        ClickRow{"Held_TwoOntoAceOfItsSuit_Moves", [](BoardState& b) { hold(b, 4); }, center(1),
+                 [](BoardState& b) {
+                     b.CenterStack[1] = card("2H");
+                     b.sideStack(4)[0] = kEmptyCard;
+                     dropSelection(b);
+                 },
+                 "RC"},
+        ClickRow{"Held_ThreeOntoTwoOfItsSuit_Moves",
+                 [](BoardState& b) {
+                     b.sideStack(6)[1] = card("3D");
+                     hold(b, 6);
+                 },
+                 center(2),
+                 [](BoardState& b) {
+                     b.CenterStack[2] = card("3D");
+                     b.sideStack(6)[1] = kEmptyCard;
+                     dropSelection(b);
+                 },
+                 "RC"},
+        ClickRow{"Held_TwoOntoAceOfAnotherSuit_RefusedAndDropped",
+                 [](BoardState& b) { hold(b, 7); }, center(1), dropSelection, "RC"},
+        ClickRow{"Held_ThreeOntoAce_RefusedAndDropped", [](BoardState& b) { hold(b, 5); },
+                 center(3), dropSelection, "RC"},
+        ClickRow{"NothingHeld_CenterStack_MovesNothing", nothing, center(0), nothing, "RC"},
+        ClickRow{"Held_Background_DropsSelection", [](BoardState& b) { hold(b, 8); }, background,
+                 dropSelection, "R"},
+        ClickRow{"NothingHeld_Background_ChangesNothing", nothing, background, nothing, "R"},
+        ClickRow{"StackNumberOutOfRange_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(9, 0),
+                 nothing, ""},
+        ClickRow{"StackNumberZero_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(0, 0),
+                 nothing, ""},
+        ClickRow{"SideIndexOutOfRange_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(3, 18),
+                 nothing, ""},
+        ClickRow{"NegativeSideIndex_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(3, -1),
+                 nothing, ""},
+        ClickRow{"CenterIndexOutOfRange_DoesNothing", [](BoardState& b) { hold(b, 4); }, center(4),
+                 nothing, ""},
+        ClickRow{"NegativeCenterIndex_DoesNothing", [](BoardState& b) { hold(b, 4); },
+                 center(-32768), nothing, ""}),
+    [](const testing::TestParamInfo<ClickRow>& info) { return info.param.name; });
+
+TEST(ClickBeforeFirstDeal, SlotZeroTakesTheEmptyStackRouteAndLeavesNoCard) {
+    BoardState board;  // the start state: zero cards everywhere, SelectedFrom 0
+    CallLog log;
+    SideStackClick(board, 3, 0, log.hooks);
+    EXPECT_LT(modCards::CardToNumber(board.sideStack(3)[0]), 0);
+    EXPECT_EQ(board.SelectedFrom, -1);
+    EXPECT_EQ(log.calls, "CR");
+
+    log.calls.clear();
+    SideStackClick(board, 5, 4, log.hooks);
+    CenterStackClick(board, 2, log.hooks);
+    EXPECT_EQ(log.calls, "RRC");
+    EXPECT_EQ(modBoard::CountSideStacks(board).Counts, (std::array<std::int16_t, 8>{}));
+}
+
+TEST(ClickOnFullStack, NeverWritesPastTheLastSlot) {
+    // Eighteen cards cannot arise in play; a hand-built board must still stay in bounds.
+    BoardState board = position({});
+    for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
+        board.sideStack(2)[slot] = Card{static_cast<std::int16_t>(13 - slot % 12), 0};
+    }
+    board.sideStack(6)[0] = Card{7, 3};  // one lower than the top card of stack 2
+    hold(board, 6);
+    const BoardState before = board;
+    SideStackClick(board, 2, 17, BoardHooks{});
+    EXPECT_EQ(board.SideStack, before.SideStack);
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "game/modcards.h"
+#include "game/moves.h"
+#include "game/printing.h"
+#include "game/random_source.h"
+#include "positions.h"
+
+namespace {
+
+// A repeatable stand-in for the clock source.
+class SeededSource final : public RandomSource {
+public:
+    explicit SeededSource(unsigned seed) : engine_(seed) {}
+    void reseed() override {}
+    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
+
+private:
+    std::mt19937 engine_;
+};
+
+int sideStackCards(const BoardState& board) {
+    int total = 0;
+    for (std::int16_t count : modBoard::CountSideStacks(board).Counts) {
+        total += count;
+    }
+    return total;
+}
+
+int centerValues(const BoardState& board) {
+    int total = 0;
+    for (const Card& top : board.CenterStack) {
+        total += top.Value;
+    }
+    return total;
+}
+
+// The invariants that every click keeps once a game has been dealt.
+testing::AssertionResult boardIsConsistent(const BoardState& board) {
+    const StackCounts counts = modBoard::CountSideStacks(board);
+    std::set<int> numbers;
+    for (int n = 1; n <= 8; ++n) {
+        const int count = counts.of(n);
+        if (count > 17) {
+            return testing::AssertionFailure() << "stack " << n << " holds " << count << board;
+        }
+        for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
+            const Card& card = board.sideStack(n)[static_cast<std::size_t>(slot)];
+            if ((slot < count) != (modCards::CardToNumber(card) > 0)) {
+                return testing::AssertionFailure() << "gap in stack " << n << board;
+            }
+            if (slot < count && !numbers.insert(modCards::CardToNumber(card)).second) {
+                return testing::AssertionFailure() << card << " twice" << board;
+            }
+        }
+    }
+    // A deal leaves SelectedFrom stale with nothing held, so "held" is judged by the card.
+    if (board.SelectedCard != kEmptyCard) {
+        if (!isSideStackNumber(board.SelectedFrom) || counts.of(board.SelectedFrom) == 0 ||
+            board.SelectedCard != board.sideStack(board.SelectedFrom)[static_cast<std::size_t>(
+                                      counts.of(board.SelectedFrom) - 1)]) {
+            return testing::AssertionFailure() << "held card is not its stack's top" << board;
+        }
+    }
+    if (centerValues(board) + sideStackCards(board) != 52) {
+        return testing::AssertionFailure() << "cards lost or made up" << board;
+    }
+    return testing::AssertionSuccess();
+}
+
+TEST(RandomPlay, LongClickSequencesKeepEveryInvariant) {
+    std::mt19937 rng(20261208);
+    SeededSource deals(7);
+    BoardState board;
+    const BoardHooks hooks;
+    bool dealt = false;
+    auto pick = [&rng](int low, int high) {
+        return static_cast<std::int16_t>(std::uniform_int_distribution<int>(low, high)(rng));
+    };
+
+    for (int step = 0; step < 200000; ++step) {
+        const int kind = pick(0, 99);
+        const std::int16_t stack = pick(1, 8);
+        if (kind < 45) {  // mostly the clicks a player makes: top cards and center stacks
+            const int count = modBoard::CountSideStacks(board).of(stack);
+            SideStackClick(board, stack, static_cast<std::int16_t>(count > 0 ? count - 1 : 0),
+                           hooks);
+        } else if (kind < 70) {
+            CenterStackClick(board, pick(0, 3), hooks);
+        } else if (kind < 85) {
+            SideStackClick(board, stack, pick(-3, 20), hooks);
+        } else if (kind < 90) {
+            SideStackClick(board, pick(-32768, 32767), pick(-32768, 32767), hooks);
+            CenterStackClick(board, pick(-32768, 32767), hooks);
+        } else if (kind < 98) {
+            BackgroundClick(board, hooks);
+        } else {
+            modBoard::DealNewGame(board, deals);
+            dealt = true;
+        }
+        if (dealt) {
+            ASSERT_TRUE(boardIsConsistent(board)) << "after step " << step;
+        }
+    }
+}
+
+TEST(WholeGame, PlaysThroughTheClicksToFourKings) {
+    BoardState board = position({
+        {1, {"KC", "QC", "JC", "10C", "9C", "8C", "7C", "6C", "5C", "4C", "3C", "2C"}},
+        {2, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H"}},
+        {3, {"QD", "JD", "10D", "9D", "8D", "7D", "6D", "5D", "4D", "3D", "2D", "KD"}},
+        {4, {"KS", "QS", "JS", "10S", "9S", "8S", "7S", "6S", "5S", "4S"}},
+        {5, {"3S"}},
+        {6, {"2S"}},
+        {8, {"2H"}},
+    });
+    int refreshes = 0;
+    int checks = 0;
+    const BoardHooks hooks{[&] { ++refreshes; }, [&] { ++checks; }};
+    auto top = [&](int n) {
+        return static_cast<std::int16_t>(modBoard::CountSideStacks(board).of(n) - 1);
+    };
+    ASSERT_TRUE(boardIsConsistent(board));
+
+    // Side-stack moves first: 3S onto 4S, 2S onto 3S, the king of diamonds onto the
+    // emptied stack 5, freeing the 2 of diamonds.
+    for (auto [from, to] : {std::pair{5, 4}, std::pair{6, 4}, std::pair{3, 5}}) {
+        SideStackClick(board, static_cast<std::int16_t>(from), top(from), hooks);
+        SideStackClick(board, static_cast<std::int16_t>(to), std::max<std::int16_t>(top(to), 0),
+                       hooks);
+        ASSERT_TRUE(boardIsConsistent(board));
+    }
+    EXPECT_EQ(board.sideStack(5)[0], card("KD"));
+
+    // Then everything goes home, each time the top card that fits.
+    for (int moves = 0; moves < 48; ++moves) {
+        bool moved = false;
+        for (std::int16_t n = 1; n <= 8 && !moved; ++n) {
+            if (top(n) < 0) {
+                continue;
+            }
+            const Card candidate = board.sideStack(n)[static_cast<std::size_t>(top(n))];
+            SideStackClick(board, n, top(n), hooks);
+            CenterStackClick(board, candidate.Suit, hooks);
+            moved = board.CenterStack[static_cast<std::size_t>(candidate.Suit)] == candidate;
+            ASSERT_TRUE(boardIsConsistent(board));
+        }
+        ASSERT_TRUE(moved) << "stuck" << board;
+    }
+
+    EXPECT_EQ(board.CenterStack,
+              (std::array<Card, 4>{card("KC"), card("KH"), card("KD"), card("KS")}));
+    EXPECT_EQ(sideStackCards(board), 0);
+    // A complete center stack takes nothing more, and nothing else happens.
+    const BoardState won = board;
+    CenterStackClick(board, 0, hooks);
+    SideStackClick(board, 1, 0, hooks);
+    EXPECT_EQ(board.SideStack, won.SideStack);
+    EXPECT_EQ(board.CenterStack, won.CenterStack);
+    EXPECT_GT(refreshes, 0);
+    EXPECT_GT(checks, 0);
+}
+
+}  // namespace

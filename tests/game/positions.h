@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <string_view>
+#include <vector>
+
+#include "game/modboard.h"
+
+// "7H", "10D", "AS": rank then suit letter (C, H, D, S).
+inline Card card(std::string_view text) {
+    const std::string_view rank = text.substr(0, text.size() - 1);
+    const char suit = text.back();
+    static constexpr std::string_view kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
+                                                  "8", "9", "10", "J", "Q", "K"};
+    static constexpr std::string_view kSuits = "CHDS";
+    std::int16_t value = 0;
+    for (std::int16_t i = 0; i < 13; ++i) {
+        if (kRanks[i] == rank) {
+            value = static_cast<std::int16_t>(i + 1);
+        }
+    }
+    return Card{value, static_cast<std::int16_t>(kSuits.find(suit))};
+}
+
+// A cleared board with the given side stacks (bottom card first) and center tops; nothing
+// selected.
+inline BoardState position(const std::map<int, std::vector<std::string_view>>& stacks,
+                           const std::array<std::string_view, 4>& centers = {"AC", "AH", "AD",
+                                                                             "AS"}) {
+    BoardState board;
+    modBoard::ClearBoard(board);
+    board.SelectedFrom = -1;
+    for (const auto& [n, cards] : stacks) {
+        for (std::size_t slot = 0; slot < cards.size(); ++slot) {
+            board.sideStack(n)[slot] = card(cards[slot]);
+        }
+    }
+    for (std::size_t suit = 0; suit < 4; ++suit) {
+        board.CenterStack[suit] = card(centers[suit]);
+    }
+    return board;
+}
