@@ -1,0 +1,24 @@
+#include "resources/pictures.h"
+
+namespace resources {
+
+QString cardPicturePath(int id) {
+    if (id < kEmptyStackPicture || id > kLastCardPicture) {
+        return {};
+    }
+    return QStringLiteral(":/cards/%1.bmp").arg(id);
+}
+
+QString iconPath() {
+    return QStringLiteral(":/icon/ketterline.ico");
+}
+
+QString makerLogoPath() {
+    return QStringLiteral(":/about/dravonne.bmp");
+}
+
+QString programEmblemPath() {
+    return QStringLiteral(":/about/ketterline.bmp");
+}
+
+}  // namespace resources

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's pictures live inside the program. Every picture is compiled in; the paths
+// are Qt resource paths, so QImage, QPixmap and QIcon open them directly.
+namespace resources {
+
+// Card pictures are found by id: 100 + card number (1..52, suit * 13 + value) for a card face,
+// 100 for the blank outline shown on an empty side stack. Each is 79 x 97 pixels, 24 bits.
+inline constexpr int kEmptyStackPicture = 100;
+inline constexpr int kLastCardPicture = 152;
+
+// ":/cards/<id>.bmp" for ids 100..152, an empty string for any other id.
+QString cardPicturePath(int id);
+
+// The program icon: 32 x 32 in 2 colours, 32 x 32 and 16 x 16 in 16 colours.
+QString iconPath();
+
+// The maker's logo (48 x 48) and the program's emblem (32 x 32) of the About windows.
+QString makerLogoPath();
+QString programEmblemPath();
+
+}  // namespace resources

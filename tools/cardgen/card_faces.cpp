@@ -1,0 +1,116 @@
+#include "tools/cardgen/card_faces.h"
+
+#include <array>
+#include <string_view>
+
+#include "tools/cardgen/index_font.h"
+#include "tools/cardgen/raster.h"
+#include "tools/cardgen/suit_shapes.h"
+
+namespace cardgen {
+
+namespace {
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+
+// The outline runs in the second column from the right; the last column stays white.
+constexpr QRect kOutline{0, 0, kCardWidth - 1, kCardHeight};
+constexpr int kCornerRadius = 10;
+constexpr int kIndexInset = 10;
+
+constexpr int kSymbolTop = 35;
+constexpr int kLargeSymbolHeight = 29;
+constexpr int kMediumSymbolHeight = 19;
+constexpr int kSmallSymbolHeight = 13;
+constexpr int kSmallSymbolGap = 3;
+
+constexpr std::array<std::string_view, 13> kRanks{"A", "2", "3",  "4", "5", "6", "7",
+                                                  "8", "9", "10", "J", "Q", "K"};
+
+struct Placed {
+    Mask mask;
+    QPoint origin;
+
+    bool at(int x, int y) const { return mask.at(x - origin.x(), y - origin.y()); }
+};
+
+bool overlaps(const Placed& a, const Placed& b) {
+    for (int y = 0; y < a.mask.height(); ++y) {
+        for (int x = 0; x < a.mask.width(); ++x) {
+            if (a.mask.at(x, y) && b.at(a.origin.x() + x, a.origin.y() + y)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool touches(const Placed& a, const Placed& b) {
+    for (int y = 0; y < a.mask.height(); ++y) {
+        for (int x = 0; x < a.mask.width(); ++x) {
+            const int cx = a.origin.x() + x;
+            const int cy = a.origin.y() + y;
+            if (a.mask.at(x, y) && (b.at(cx + 1, cy) || b.at(cx, cy - 1) || b.at(cx, cy + 1))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The large symbol centred on the card, the medium one slid in from the left until it first
+// touches the large one, the small one a clear gap to the right.
+std::array<Placed, 3> symbolGroup(Suit suit) {
+    Placed large{suitSymbol(suit, kLargeSymbolHeight), {}};
+    large.origin = {(kOutline.width() - large.mask.width()) / 2, kSymbolTop};
+
+    Placed medium{suitSymbol(suit, kMediumSymbolHeight), {}};
+    medium.origin = {large.origin.x() - medium.mask.width() - 2,
+                     kSymbolTop + (kLargeSymbolHeight - kMediumSymbolHeight) / 2};
+    while (!touches(medium, large) && !overlaps(medium, large)) {
+        medium.origin.rx() += 1;
+    }
+
+    Placed small{suitSymbol(suit, kSmallSymbolHeight), {}};
+    small.origin = {large.origin.x() + large.mask.inkColumns().second + 1 + kSmallSymbolGap -
+                        small.mask.inkColumns().first,
+                    kSymbolTop + (kLargeSymbolHeight - kSmallSymbolHeight) / 2};
+    return {std::move(medium), std::move(large), std::move(small)};
+}
+
+QImage blankCard() {
+    QImage card = makeCanvas(kCardWidth, kCardHeight, kWhite);
+    drawRoundedOutline(card, kOutline, kCornerRadius, kBlack);
+    return card;
+}
+
+}  // namespace
+
+QImage cardPicture(int id) {
+    if (id < kEmptyStackId || id > kLastCardId) {
+        return {};
+    }
+    QImage card = blankCard();
+    if (id == kEmptyStackId) {
+        return card;
+    }
+    const int number = id - kEmptyStackId;  // 1..52
+    const auto suit = static_cast<Suit>((number - 1) / 13);
+    const int value = number - static_cast<int>(suit) * 13;
+    const QRgb colour = (suit == Suit::Hearts || suit == Suit::Diamonds) ? kRed : kBlack;
+
+    const Mask index = indexText(kRanks[static_cast<std::size_t>(value - 1)]);
+    stamp(card, index, {kIndexInset, kIndexInset}, colour);
+    stamp(card, index,
+          {kOutline.right() - kIndexInset - index.width() + 1,
+           kOutline.bottom() - kIndexInset - index.height() + 1},
+          colour);
+    for (const Placed& symbol : symbolGroup(suit)) {
+        stamp(card, symbol.mask, symbol.origin, colour);
+    }
+    return card;
+}
+
+}  // namespace cardgen

@@ -1,0 +1,64 @@
+// Draws every picture of the program from the shapes defined in this folder and writes them
+// below the given folder:
+//   cards/100.bmp .. cards/152.bmp, icon/ketterline.ico, about/dravonne.bmp,
+//   about/ketterline.bmp
+// The output depends on nothing installed (no fonts, no smoothing), so every machine writes the
+// same bytes and the committed files can be checked against a fresh run.
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <cstdio>
+
+#include "tools/cardgen/about_pictures.h"
+#include "tools/cardgen/card_faces.h"
+#include "tools/cardgen/program_icon.h"
+#include "tools/cardgen/raster.h"
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool fail(const QString& what) {
+    std::fprintf(stderr, "ketterline_cardgen: cannot write %s\n", qPrintable(what));
+    return false;
+}
+
+bool generate(const QDir& root) {
+    for (const char* folder : {"cards", "icon", "about"}) {
+        if (!root.mkpath(folder)) {
+            return fail(root.filePath(folder));
+        }
+    }
+    for (int id = cardgen::kEmptyStackId; id <= cardgen::kLastCardId; ++id) {
+        const QString path = root.filePath(QStringLiteral("cards/%1.bmp").arg(id));
+        if (!cardgen::saveBmp(cardgen::cardPicture(id), path)) {
+            return fail(path);
+        }
+    }
+    const QString icon = root.filePath("icon/ketterline.ico");
+    if (!writeFile(icon, cardgen::programIconFile())) {
+        return fail(icon);
+    }
+    const QString logo = root.filePath("about/dravonne.bmp");
+    if (!cardgen::saveBmp(cardgen::makerLogo(), logo)) {
+        return fail(logo);
+    }
+    const QString emblem = root.filePath("about/ketterline.bmp");
+    if (!cardgen::saveBmp(cardgen::programEmblem(), emblem)) {
+        return fail(emblem);
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ketterline_cardgen OUTPUT_FOLDER\n");
+        return 2;
+    }
+    return generate(QDir(QString::fromLocal8Bit(argv[1]))) ? 0 : 1;
+}
