@@ -7,7 +7,7 @@
 
 #include "game/modcards.h"
 #include "game/printing.h"
-#include "positions.h"
+#include "support/positions.h"
 
 namespace {
 
@@ -41,6 +41,10 @@ struct ClickRow {
     std::function<void(BoardState&)> after;  // the expected change to `before`
     std::string calls;
 };
+
+void PrintTo(const ClickRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 void nothing(BoardState&) {}
 

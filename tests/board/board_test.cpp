@@ -1,0 +1,292 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "board/layout.h"
+#include "board_fixture.h"
+#include "game/modcards.h"
+#include "support/positions.h"
+
+namespace {
+
+constexpr int kEmptyStackPicture = 100;
+
+int pictureOf(const BoardState& state, int stack, int slot) {
+    return 100 + modCards::CardToNumber(state.sideStack(stack)[static_cast<std::size_t>(slot)]);
+}
+
+// side stacks: 1: KS QH 8C   2: 5D 7H   3: empty   4: 2H   5: 9D 3S   6: 4C   7: 2C
+// 8: JD 10S; center tops: AC AH 2D AS
+BoardState midGame() {
+    return position({{1, {"KS", "QH", "8C"}},
+                     {2, {"5D", "7H"}},
+                     {4, {"2H"}},
+                     {5, {"9D", "3S"}},
+                     {6, {"4C"}},
+                     {7, {"2C"}},
+                     {8, {"JD", "10S"}}},
+                    {"AC", "AH", "2D", "AS"});
+}
+
+TEST_F(BoardWindowTest, StartsShownWithNoCardAndTheFirstClickShowsEmptyStacks) {
+    EXPECT_TRUE(window->isVisible());
+    for (int n = 1; n <= 8; ++n) {
+        for (int i = 0; i < 18; ++i) {
+            EXPECT_EQ(sideItem(n, i).picture().id, 0);
+        }
+    }
+    EXPECT_EQ(selectedBox().picture().id, 0);
+
+    clickBackground();
+
+    EXPECT_FALSE(selectedBox().visible());
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_FALSE(centerItem(k).visible());
+    }
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_TRUE(sideItem(n, 0).visible());
+        EXPECT_EQ(sideItem(n, 0).picture().id, kEmptyStackPicture);
+        for (int i = 1; i < 18; ++i) {
+            EXPECT_FALSE(sideItem(n, i).visible()) << "Card" << n << " item " << i;
+        }
+    }
+}
+
+TEST_F(BoardWindowTest, NewButtonDealsAndShowsTheFullBoard) {
+    clickAt(window->btnTest().geometry().center());
+
+    EXPECT_FALSE(selectedBox().visible());
+    const int aces[] = {101, 114, 127, 140};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_TRUE(centerItem(k).visible());
+        EXPECT_EQ(centerItem(k).picture().id, aces[k]);
+    }
+    // The fixed source always takes the smallest card left: stack 5 gets 2, 10, 19, 28...
+    EXPECT_EQ(sideItem(5, 0).picture().id, 102);
+    EXPECT_EQ(sideItem(5, 5).picture().id, 145);
+    EXPECT_EQ(sideItem(4, 5).picture().id, 152);
+    for (int n = 1; n <= 8; ++n) {
+        for (int i = 0; i < 18; ++i) {
+            EXPECT_EQ(sideItem(n, i).visible(), i < 6) << "Card" << n << " item " << i;
+            if (i < 6) {
+                EXPECT_EQ(sideItem(n, i).picture().id, pictureOf(state, n, i));
+                EXPECT_EQ(sideItem(n, i).geometry().size(), QSize(79, 97));
+            }
+        }
+    }
+}
+
+TEST_F(BoardWindowTest, SelectedCardShowsInTheBoxAndStaysOnItsStack) {
+    showPosition(midGame());
+    clickTopOf(2);  // 7H
+
+    EXPECT_TRUE(selectedBox().visible());
+    EXPECT_EQ(selectedBox().picture().id, 100 + 13 + 7);
+    EXPECT_TRUE(sideItem(2, 1).visible());
+    EXPECT_EQ(sideItem(2, 1).picture().id, 100 + 13 + 7);
+}
+
+TEST_F(BoardWindowTest, MovesOntoSideCenterAndEmptyStacks) {
+    showPosition(midGame());
+
+    clickTopOf(2);  // 7H onto 8C
+    clickTopOf(1);
+    EXPECT_EQ(sideItem(1, 3).picture().id, 100 + 13 + 7);
+    EXPECT_TRUE(sideItem(1, 3).visible());
+    EXPECT_FALSE(sideItem(2, 1).visible());
+    EXPECT_FALSE(selectedBox().visible());
+
+    clickTopOf(4);  // 2H onto the ace of hearts; stack 4 empties
+    clickCenterOf(centerItem(1));
+    EXPECT_EQ(centerItem(1).picture().id, 100 + 13 + 2);
+    EXPECT_TRUE(sideItem(4, 0).visible());
+    EXPECT_EQ(sideItem(4, 0).picture().id, kEmptyStackPicture);
+
+    clickTopOf(8);  // 10S onto the empty stack 3
+    clickCenterOf(sideItem(3, 0));
+    EXPECT_EQ(sideItem(3, 0).picture().id, 100 + 39 + 10);
+    EXPECT_EQ(state.sideStack(3)[0], card("10S"));
+    EXPECT_FALSE(sideItem(8, 1).visible());
+}
+
+TEST_F(BoardWindowTest, RefusedCenterMoveAndBackgroundClickDropTheSelection) {
+    showPosition(midGame());
+
+    clickTopOf(5);  // 3S onto the ace of spades: refused
+    clickCenterOf(centerItem(3));
+    EXPECT_FALSE(selectedBox().visible());
+    EXPECT_EQ(centerItem(3).picture().id, 140);
+    EXPECT_TRUE(sideItem(5, 1).visible());
+
+    clickTopOf(6);
+    ASSERT_TRUE(selectedBox().visible());
+    clickBackground();
+    EXPECT_FALSE(selectedBox().visible());
+    EXPECT_EQ(state.SelectedFrom, -1);
+}
+
+TEST_F(BoardWindowTest, ClickOnTheStripOfALowerCardGoesToThatCard) {
+    showPosition(midGame());
+    clickTopOf(7);  // hold 2C
+
+    // The visible 24-pixel strips of the lower cards: left edge on the right-hand fans,
+    // right edge on the left-hand ones. Clicking them selects nothing and moves nothing.
+    clickAt(sideItem(1, 1).geometry().topLeft() + QPoint(10, 40));
+    clickAt(sideItem(5, 0).geometry().topRight() + QPoint(-10, 40));
+    EXPECT_EQ(state.SelectedCard, card("2C"));
+    EXPECT_EQ(modBoard::CountSideStacks(state).of(1), 3);
+    EXPECT_EQ(modBoard::CountSideStacks(state).of(5), 2);
+
+    // Where item 2 of stack 2 is hidden, its place belongs to item 1 (7H) below it, and
+    // beyond every card to the background, which drops the selection.
+    const QPoint hiddenItem = sideItem(2, 2).geometry().topLeft() + QPoint(40, 40);
+    ASSERT_FALSE(sideItem(2, 2).visible());
+    clickAt(hiddenItem);
+    EXPECT_EQ(state.SelectedCard, card("7H"));
+    clickAt(sideItem(2, 5).geometry().topRight() + QPoint(-5, 40));
+    EXPECT_EQ(state.SelectedCard, kEmptyCard);
+}
+
+TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(window->windowTitle(), "Board");
+    EXPECT_EQ(canvas().size(), QSize(1016, 525));
+    EXPECT_EQ(window->btnTest().geometry(), QRect(0, 24, 57, 25));
+    EXPECT_EQ(window->btnTest().text(), "New");
+    const QLabel& label = window->lblMovedCard();
+    EXPECT_EQ(label.pos(), QPoint(480, 16));
+    EXPECT_EQ(label.height(), 17);
+    EXPECT_GE(label.width(), 73);
+    EXPECT_LE(label.fontMetrics().horizontalAdvance(label.text()), label.width()) << "cut off";
+    EXPECT_LT(label.geometry().right(), selectedBox().geometry().left() + 150);
+    EXPECT_EQ(window->lblMovedCard().text(), "Selected Card");
+    EXPECT_EQ(selectedBox().geometry(), QRect(480, 40, 65, 81));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(centerItem(k).geometry(), QRect(480, 136 + 96 * k, 65, 81));
+    }
+    for (int n = 1; n <= 8; ++n) {
+        const int top = 136 + 96 * ((n - 1) % 4);
+        for (int i = 0; i < 18; ++i) {
+            const int left = n <= 4 ? 552 + 24 * i : 408 - 24 * i;
+            EXPECT_EQ(sideItem(n, i).geometry(), QRect(left, top, 65, 81))
+                << "Card" << n << " item " << i;
+        }
+    }
+
+    // The longest possible stack, 17 cards, on both sides: item 16 is the top card.
+    BoardState longest = position({});
+    for (int n : {1, 5}) {
+        longest.sideStack(n)[0] = card("KH");
+        for (int i = 1; i <= 16; ++i) {
+            longest.sideStack(n)[static_cast<std::size_t>(i)] =
+                Card{static_cast<std::int16_t>(14 - i > 1 ? 14 - i : 2), 0};
+        }
+    }
+    showPosition(longest);
+    EXPECT_EQ(sideItem(1, 16).geometry(), QRect(936, 136, 79, 97));
+    EXPECT_LE(sideItem(1, 16).geometry().right(), 1014);
+    EXPECT_EQ(sideItem(5, 16).geometry(), QRect(24, 136, 79, 97));
+    EXPECT_EQ(canvas().imageAt(QPoint(1000, 180)), &sideItem(1, 16));
+    EXPECT_EQ(canvas().imageAt(QPoint(30, 180)), &sideItem(5, 16));
+
+    window->resize(1400, 900);
+    QTest::qWait(10);
+    EXPECT_EQ(sideItem(1, 16).geometry(), QRect(936, 136, 79, 97));
+    EXPECT_EQ(window->btnTest().geometry(), QRect(0, 24, 57, 25));
+    window->showMaximized();
+    QTest::qWait(10);
+    EXPECT_EQ(centerItem(2).geometry(), QRect(480, 328, 79, 97));
+}
+
+TEST_F(BoardWindowTest, MenuHasItsCaptionsAccessKeysAndNoShortcuts) {
+    const std::pair<const char*, const char*> items[] = {{"File", "&File"},
+                                                         {"F_NewGame", "&New Game"},
+                                                         {"F_Exit", "&Exit"},
+                                                         {"Info", "&Info"},
+                                                         {"I_Rules", "&Rules"},
+                                                         {"I_About", "&About"},
+                                                         {"I_A_Ketterline", "&Ketterline"},
+                                                         {"I_A_Dravonne", "&Dravonne"},
+                                                         {"I_A_Author", "&Author"},
+                                                         {"I_License", "&License"}};
+    for (const auto& [name, caption] : items) {
+        QAction* action = window->menuItem(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->text(), caption);
+        EXPECT_TRUE(action->shortcut().isEmpty()) << name;
+        EXPECT_FALSE(action->isSeparator());
+    }
+    QList<QAction*> top = window->menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->menu()->actions().size(), 2);
+    ASSERT_EQ(top[1]->menu()->actions().size(), 3);
+    EXPECT_EQ(top[1]->menu()->actions()[1]->menu()->actions().size(), 3);
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return top[0]->menu()->isVisible(); }, 1000));
+    top[0]->menu()->close();
+    QTest::keyClick(window, Qt::Key_I, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return top[1]->menu()->isVisible(); }, 1000));
+    top[1]->menu()->close();
+}
+
+TEST_F(BoardWindowTest, NewGameReplacesAGameInProgress) {
+    showPosition(midGame());
+    clickTopOf(1);
+    window->menuItem("F_NewGame")->trigger();
+    EXPECT_EQ(modBoard::CountSideStacks(state).Counts,
+              (std::array<std::int16_t, 8>{6, 6, 6, 6, 6, 6, 6, 6}));
+    EXPECT_FALSE(selectedBox().visible());
+    EXPECT_EQ(sideItem(3, 5).picture().id, pictureOf(state, 3, 5));
+}
+
+class InfoCommandTest : public BoardWindowTest,
+                        public testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(InfoCommandTest, ShowsExactlyOneInstanceOfItsWindow) {
+    const auto [item, windowName] = GetParam();
+    platform::Form& info = forms.get(windowName);  // created hidden at start-up
+    EXPECT_FALSE(info.isVisible());
+    window->menuItem(item)->trigger();
+    window->menuItem(item)->trigger();
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(&forms.get(windowName), &info);
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        shown += top->isVisible() && top != window;
+    }
+    EXPECT_EQ(shown, 1);
+    // The board stays playable while it is open.
+    clickBackground();
+    EXPECT_TRUE(sideItem(1, 0).visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(InfoMenu, InfoCommandTest,
+                         testing::Values(std::pair{"I_Rules", "Rules"},
+                                         std::pair{"I_A_Ketterline", "AboutKetterline"},
+                                         std::pair{"I_A_Dravonne", "AboutDravonne"},
+                                         std::pair{"I_A_Author", "AboutAuthor"},
+                                         std::pair{"I_License", "License"}),
+                         [](const auto& info) { return std::string(info.param.second); });
+
+TEST_F(BoardWindowTest, StartUpCreatesEveryWindowHiddenAndExitEndsTheProgram) {
+    for (const char* name : {"AboutKetterline", "AboutAuthor", "AboutDravonne", "License", "Rules",
+                             "Timers", "GameOver", "Win"}) {
+        EXPECT_TRUE(forms.isLoaded(name)) << name;
+        EXPECT_FALSE(forms.get(name).isVisible()) << name;
+    }
+    window->menuItem("I_Rules")->trigger();
+    window->menuItem("F_Exit")->trigger();
+    EXPECT_TRUE(forms.ended());
+    EXPECT_FALSE(forms.get("Rules").isVisible());
+}
+
+TEST_F(BoardWindowTest, ClosingTheBoardEndsTheProgram) {
+    window->menuItem("I_License")->trigger();
+    window->close();
+    EXPECT_TRUE(forms.ended());
+}
+
+}  // namespace

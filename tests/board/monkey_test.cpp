@@ -1,0 +1,66 @@
+#include <QAction>
+#include <random>
+
+#include "board_fixture.h"
+#include "support/invariants.h"
+
+namespace {
+
+// A seeded stand-in for the clock source, so that a failure can be replayed.
+class SeededSource final : public RandomSource {
+public:
+    explicit SeededSource(unsigned seed) : engine_(seed) {}
+    void reseed() override {}
+    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
+
+private:
+    std::mt19937 engine_;
+};
+
+// Random clicks anywhere on the window and random menu commands (all but Exit), with the
+// board's invariants checked after every event.
+TEST(BoardMonkey, FiftyThousandRandomEventsKeepTheBoardConsistent) {
+    BoardState state;
+    SeededSource random(99);
+    platform::PictureCache pictures(resources::cardPicturePath);
+    platform::Forms forms;
+    registerInformationWindows(forms);
+    forms.registerForm(Board::kName, [&](platform::Forms& owner) {
+        return std::make_unique<Board>(owner, state, random, pictures);
+    });
+    Board& window = forms.get<Board>(Board::kName);
+    auto clickAt = [&window](QPoint point) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          window.canvas().mapTo(&window, point));
+    };
+
+    const char* commands[] = {"F_NewGame",    "I_Rules",    "I_A_Ketterline",
+                              "I_A_Dravonne", "I_A_Author", "I_License"};
+    std::mt19937 rng(20261208);
+    auto pick = [&rng](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(rng);
+    };
+    bool dealt = false;
+    for (int event = 0; event < 50000; ++event) {
+        const int kind = pick(0, 999);
+        if (kind < 5) {
+            window.menuItem(commands[pick(0, 5)])->trigger();
+            dealt = dealt || kind == 0;
+        } else if (kind < 8) {
+            clickAt(window.btnTest().geometry().center());
+            dealt = true;
+        } else if (kind < 600) {
+            // Mostly where the cards are, so that moves really happen.
+            clickAt(QPoint(pick(0, 1015), pick(130, 524)));
+        } else {
+            clickAt(QPoint(pick(0, 1015), pick(0, 524)));
+        }
+        if (dealt) {
+            ASSERT_TRUE(boardIsConsistent(state)) << "after event " << event;
+        }
+        ASSERT_FALSE(forms.ended());
+    }
+    EXPECT_TRUE(dealt);
+}
+
+}  // namespace
