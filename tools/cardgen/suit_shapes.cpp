@@ -28,13 +28,18 @@ struct Shape {
 
 Shape shapeOf(Suit suit) {
     // The stems of the club and the spade flare towards their foot.
-    const std::vector<Point> stemTop{{-46, 140}, {46, 140}, {120, 380}, {-120, 380}};
-    const std::vector<Point> stemFoot{{-120, 380}, {120, 380}, {240, 512}, {-240, 512}};
+    const std::vector<Point> stemTop{{-60, 140}, {60, 140}, {66, 370}, {-66, 370}};
+    const std::vector<Point> stemFlare{{-66, 370}, {66, 370}, {130, 450}, {-130, 450}};
+    const std::vector<Point> stemFoot{{-130, 450}, {130, 450}, {250, 512}, {-250, 512}};
     switch (suit) {
         case Suit::Clubs:
             return {100,
-                    {{{0, -280}, 232}, {{-280, 70}, 232}, {{280, 70}, 232}, {{0, 0}, 150}},
-                    {stemTop, stemFoot}};
+                    {{{0, -272}, 240}, {{-272, 50}, 240}, {{272, 50}, 240}},
+                    {{{0, -272}, {272, 50}, {-272, 50}},
+                     {{-140, 50}, {140, 50}, {50, 260}, {-50, 260}},
+                     stemTop,
+                     stemFlare,
+                     stemFoot}};
         case Suit::Hearts:
             // The polygon joins the two lobes to the point along their common tangents.
             return {96,
@@ -43,10 +48,13 @@ Shape shapeOf(Suit suit) {
         case Suit::Diamonds:
             return {78, {}, {{{0, -512}, {512, 0}, {0, 512}, {-512, 0}}}};
         case Suit::Spades:
-            return {
-                92,
-                {{{-250, 120}, 262}, {{250, 120}, 262}},
-                {{{0, -512}, {438, -63}, {250, 120}, {-250, 120}, {-438, -63}}, stemTop, stemFoot}};
+            // The heart's construction upside down, on a stem.
+            return {92,
+                    {{{-250, 90}, 262}, {{250, 90}, 262}},
+                    {{{0, -512}, {431, -99}, {250, 90}, {-250, 90}, {-431, -99}},
+                     stemTop,
+                     stemFlare,
+                     stemFoot}};
     }
     return {100, {}, {}};
 }
@@ -71,27 +79,44 @@ bool insidePolygon(const std::vector<Point>& polygon, Point p, std::int64_t scal
     return true;
 }
 
+bool inside(const Shape& shape, Point p, std::int64_t scale) {
+    for (const Circle& circle : shape.circles) {
+        if (insideCircle(circle, p, scale)) {
+            return true;
+        }
+    }
+    for (const auto& polygon : shape.convexPolygons) {
+        if (insidePolygon(polygon, p, scale)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 Mask suitSymbol(Suit suit, int height) {
     const Shape shape = shapeOf(suit);
     const int width = (height * shape.widthPercent + 50) / 100;
     Mask mask(width, height);
-    // A pixel centre at column x lies (2x + 1 - width) / width of the half-width from the
-    // middle; both axes are brought to the common denominator width * height.
-    const std::int64_t scale = std::int64_t{width} * height;
+    // A pixel is ink when at least half of a 4 x 4 grid of points spread over it lies in the
+    // shape; sampling only the centre leaves one-pixel nubs where a curve just grazes a row.
+    // The point at sub-column s of column x lies (8x + 2s + 1 - 4 width) / (4 width) of the
+    // half-width from the middle; both axes are brought to the denominator 4 * width * height.
+    constexpr int kGrid = 4;
+    const std::int64_t scale = std::int64_t{kGrid} * width * height;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const Point p{std::int64_t{2 * x + 1 - width} * 512 * height,
-                          std::int64_t{2 * y + 1 - height} * 512 * width};
-            bool ink = false;
-            for (const Circle& circle : shape.circles) {
-                ink = ink || insideCircle(circle, p, scale);
+            int hits = 0;
+            for (int t = 0; t < kGrid; ++t) {
+                for (int s = 0; s < kGrid; ++s) {
+                    const Point p{
+                        std::int64_t{2 * kGrid * x + 2 * s + 1 - kGrid * width} * 512 * height,
+                        std::int64_t{2 * kGrid * y + 2 * t + 1 - kGrid * height} * 512 * width};
+                    hits += inside(shape, p, scale) ? 1 : 0;
+                }
             }
-            for (const auto& polygon : shape.convexPolygons) {
-                ink = ink || insidePolygon(polygon, p, scale);
-            }
-            if (ink) {
+            if (2 * hits >= kGrid * kGrid) {
                 mask.set(x, y);
             }
         }
