@@ -1,0 +1,257 @@
+// Click-to-paint latency of the Board window: a real mouse click sent through the window
+// (press and release), handled by the model, redrawn by RefreshBoard and painted; and
+// RefreshBoard on its own.
+//
+// Each benchmark times every iteration on its own (manual time) and adds the median and p90 of
+// those times as counters, in microseconds. "paints" counts the canvas's paint events per
+// timed iteration. Runs offscreen unless QT_QPA_PLATFORM says otherwise (xcb: set DISPLAY).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "board/board.h"
+#include "board/redraw.h"
+#include "game/modboard.h"
+#include "game/modcards.h"
+#include "game/random_source.h"
+#include "platform/form.h"
+#include "platform/imagecanvas.h"
+#include "platform/picture.h"
+#include "resources/pictures.h"
+#include "windows/information_windows.h"
+
+namespace {
+
+// A fixed-seed source, so that every run deals the same boards; each reseed moves on to the
+// next seed, as the program's source gives each row a fresh sequence.
+class SeededSource final : public RandomSource {
+public:
+    explicit SeededSource(std::uint32_t seed) : seed_(seed), engine_(seed) {}
+    void reseed() override { engine_.seed(++seed_); }
+    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
+
+private:
+    std::uint32_t seed_;
+    std::minstd_rand engine_;
+};
+
+class PaintCounter final : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+        }
+        return false;
+    }
+};
+
+// The program as main() wires it, with a fixed random source; the Board is loaded (and so
+// shown), exposed, and dealt through a click on its "New" button.
+class BoardBench {
+public:
+    BoardBench() {
+        registerInformationWindows(forms_);
+        forms_.registerForm(Board::kName, [this](platform::Forms& owner) {
+            return std::make_unique<Board>(owner, state, random_, pictures);
+        });
+        window = &forms_.get<Board>(Board::kName);
+        if (!QTest::qWaitForWindowExposed(window)) {
+            qFatal("The Board window was not exposed");
+        }
+        platform::Button& button = window->btnTest();
+        click(button.mapTo(window, button.rect().center()));
+        window->canvas().installEventFilter(&paints);
+        settle();
+    }
+
+    platform::ImageCanvas& canvas() { return window->canvas(); }
+
+    void click(QPoint windowPoint) {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, windowPoint);
+    }
+    void clickCanvasAt(QPoint canvasPoint) { click(canvas().mapTo(window, canvasPoint)); }
+
+    // Stack 1..8; its top card is shown whole, the others are covered by the next card.
+    QPoint topCardOf(int stack) {
+        const int count = modBoard::CountSideStacks(state).of(stack);
+        const auto index = static_cast<std::int16_t>(count > 0 ? count - 1 : 0);
+        return window->images().sideStack(stack).item(index).geometry().center();
+    }
+    Card topCard(int stack) {
+        const int count = modBoard::CountSideStacks(state).of(stack);
+        return count > 0 ? state.sideStack(stack)[static_cast<std::size_t>(count - 1)] : kEmptyCard;
+    }
+    // A point of the client area with no image, label or button on it.
+    static QPoint background() { return {200, 60}; }
+
+    // Lets every pending event (updates included) run before the next timed step.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    BoardState state;
+    platform::PictureCache pictures{resources::cardPicturePath};
+    PaintCounter paints;
+    Board* window = nullptr;
+
+private:
+    SeededSource random_{20261208};
+    platform::Forms forms_;  // last: its windows go before what they refer to
+};
+
+// Runs setup() untimed and timed() timed on every iteration; reports the median and p90.
+template <class Setup, class Timed>
+void timeEach(benchmark::State& state, BoardBench& bench, Setup setup, Timed timed) {
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> micros;
+    int paints = 0;
+    for (auto _ : state) {
+        setup();
+        const int paintsBefore = bench.paints.count;
+        const Clock::time_point start = Clock::now();
+        timed();
+        const Clock::time_point end = Clock::now();
+        paints += bench.paints.count - paintsBefore;
+        const std::chrono::duration<double> elapsed = end - start;
+        state.SetIterationTime(elapsed.count());
+        micros.push_back(elapsed.count() * 1e6);
+    }
+    if (micros.empty()) {
+        return;
+    }
+    std::sort(micros.begin(), micros.end());
+    const std::size_t n = micros.size();
+    state.counters["median_us"] =
+        n % 2 == 1 ? micros[n / 2] : (micros[n / 2 - 1] + micros[n / 2]) / 2.0;
+    state.counters["p90_us"] =
+        micros[std::max<std::size_t>(static_cast<std::size_t>(std::ceil(0.9 * n)), 1) - 1];
+    state.counters["paints"] = static_cast<double>(paints) / static_cast<double>(n);
+}
+
+// Selects the top card of side stack 1..8 in turn (the selection is dropped, untimed, before
+// each), then repaints the whole board.
+void BM_ClickTopCard_RepaintWhole(benchmark::State& state) {
+    BoardBench bench;
+    int stack = 0;
+    timeEach(
+        state, bench,
+        [&] {
+            bench.clickCanvasAt(BoardBench::background());
+            BoardBench::settle();
+            stack = stack % kSideStackCount + 1;
+        },
+        [&] {
+            bench.clickCanvasAt(bench.topCardOf(stack));
+            bench.canvas().repaint();
+        });
+    if (bench.state.SelectedCard != bench.topCard(stack)) {
+        state.SkipWithError("the click did not select the top card");
+    }
+}
+BENCHMARK(BM_ClickTopCard_RepaintWhole)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Drops the selection made (untimed) on a top card, then repaints the whole board.
+void BM_ClickBackground_RepaintWhole(benchmark::State& state) {
+    BoardBench bench;
+    int stack = 0;
+    timeEach(
+        state, bench,
+        [&] {
+            stack = stack % kSideStackCount + 1;
+            bench.clickCanvasAt(bench.topCardOf(stack));
+            BoardBench::settle();
+        },
+        [&] {
+            bench.clickCanvasAt(BoardBench::background());
+            bench.canvas().repaint();
+        });
+    if (modCards::isCard(bench.state.SelectedCard)) {
+        state.SkipWithError("the background click did not drop the selection");
+    }
+}
+BENCHMARK(BM_ClickBackground_RepaintWhole)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// As the program runs: the click, then the event loop paints what the redraw marked dirty
+// (the selected-card box) and nothing else.
+void BM_ClickTopCard_EventLoopPaint(benchmark::State& state) {
+    BoardBench bench;
+    int stack = 0;
+    timeEach(
+        state, bench,
+        [&] {
+            bench.clickCanvasAt(BoardBench::background());
+            BoardBench::settle();
+            stack = stack % kSideStackCount + 1;
+        },
+        [&] {
+            bench.clickCanvasAt(bench.topCardOf(stack));
+            BoardBench::settle();
+        });
+    if (bench.state.SelectedCard != bench.topCard(stack)) {
+        state.SkipWithError("the click did not select the top card");
+    }
+}
+BENCHMARK(BM_ClickTopCard_EventLoopPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The paint alone: every image of the dealt board, no click.
+void BM_RepaintWhole(benchmark::State& state) {
+    BoardBench bench;
+    timeEach(
+        state, bench, [] {}, [&] { bench.canvas().repaint(); });
+}
+BENCHMARK(BM_RepaintWhole)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// RefreshBoard when nothing changed since the last one: what most clicks ask of most images.
+void BM_RefreshBoard_Unchanged(benchmark::State& state) {
+    BoardBench bench;
+    timeEach(
+        state, bench, [] {},
+        [&] { RefreshBoard(bench.state, bench.window->images(), bench.pictures); });
+}
+BENCHMARK(BM_RefreshBoard_Unchanged)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// RefreshBoard between two different deals: every card image changes its picture.
+void BM_RefreshBoard_AllChanged(benchmark::State& state) {
+    BoardBench bench;
+    const BoardState first = bench.state;
+    SeededSource otherRandom(7);
+    BoardState second;
+    modBoard::DealNewGame(second, otherRandom);
+    bool showFirst = false;
+    timeEach(
+        state, bench,
+        [&] {
+            BoardBench::settle();  // paints the previous change, untimed
+            showFirst = !showFirst;
+        },
+        [&] { RefreshBoard(showFirst ? first : second, bench.window->images(), bench.pictures); });
+}
+BENCHMARK(BM_RefreshBoard_AllChanged)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::AddCustomContext("qpa_platform", QGuiApplication::platformName().toStdString());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
