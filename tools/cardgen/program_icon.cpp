@@ -65,6 +65,7 @@ IconPicture drawWindow(int side, const WindowLayout& w, bool monochrome) {
     return icon;
 }
 
+// count is at most 4.
 void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int count) {
     for (int i = 0; i < count; ++i) {
         bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -90,7 +91,7 @@ QByteArray encodeImage(const IconPicture& icon, int bitsPerPixel, const QRgb* pa
     appendLittleEndian(bytes, static_cast<std::uint32_t>(bitsPerPixel), 2);
     appendLittleEndian(bytes, 0, 4);  // uncompressed
     appendLittleEndian(bytes, static_cast<std::uint32_t>((colourStride + maskStride) * side), 4);
-    appendLittleEndian(bytes, 0, 16);  // resolution and colour counts unused
+    bytes.append(16, '\0');  // resolution and colour counts unused
     for (int i = 0; i < paletteSize; ++i) {
         bytes.append(static_cast<char>(qBlue(palette[i])));
         bytes.append(static_cast<char>(qGreen(palette[i])));
