@@ -3,17 +3,32 @@
 #include <memory>
 
 #include "platform/form.h"
+#include "windows/aboutauthor.h"
+#include "windows/aboutdravonne.h"
+#include "windows/aboutketterline.h"
+#include "windows/gameover.h"
+#include "windows/license.h"
+#include "windows/rules.h"
+#include "windows/timers.h"
+#include "windows/win.h"
 
-// Until each window has its contents, an empty window stands under its name.
+namespace {
+
+template <class Window>
+void registerWindow(platform::Forms& forms) {
+    forms.registerForm(Window::kName,
+                       [](platform::Forms& owner) { return std::make_unique<Window>(owner); });
+}
+
+}  // namespace
+
 void registerInformationWindows(platform::Forms& forms) {
-    using platform::TitleButton;
-    for (const char* name : {"Rules", "AboutKetterline", "AboutDravonne", "AboutAuthor", "License",
-                             "Win", "GameOver", "Timers"}) {
-        const QString title = QString::fromLatin1(name);
-        forms.registerForm(title, [title](platform::Forms&) {
-            return std::make_unique<platform::Form>(title, QSize(320, 200),
-                                                    platform::FormFrame::Resizable,
-                                                    TitleButton::Minimize | TitleButton::Close);
-        });
-    }
+    registerWindow<Rules>(forms);
+    registerWindow<AboutKetterline>(forms);
+    registerWindow<AboutDravonne>(forms);
+    registerWindow<AboutAuthor>(forms);
+    registerWindow<License>(forms);
+    registerWindow<Win>(forms);
+    registerWindow<GameOver>(forms);
+    registerWindow<Timers>(forms);
 }
