@@ -229,6 +229,11 @@ INSTANTIATE_TEST_SUITE_P(Ids, PicturePath,
                                            PathRow{"Negative", -100, ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The standard 16-colour VGA palette as a bitmap stores it: blue, green, red, zero.
+constexpr char kVgaPaletteBgr0[] =
+    "00000000000080000080000000808000800000008000800080800000c0c0c000"
+    "808080000000ff0000ff000000ffff00ff000000ff00ff00ffff0000ffffff00";
+
 TEST(ProgramIcon, HoldsTwoAndSixteenColourImagesWithTransparentSurroundings) {
     const QByteArray bytes = embeddedBytes(resources::iconPath());
     ASSERT_GE(bytes.size(), 6 + 3 * 16);
@@ -241,11 +246,17 @@ TEST(ProgramIcon, HoldsTwoAndSixteenColourImagesWithTransparentSurroundings) {
         const int entry = 6 + 16 * i;
         EXPECT_EQ(littleEndian(bytes, entry, 1), static_cast<std::uint32_t>(expected[i].first));
         EXPECT_EQ(littleEndian(bytes, entry + 6, 2), expected[i].second);
+        const int image = static_cast<int>(littleEndian(bytes, entry + 12, 4));
+        ASSERT_LT(image + 40, bytes.size());
+        EXPECT_EQ(littleEndian(bytes, image + 14, 2), expected[i].second);
+        if (expected[i].second == 4) {
+            EXPECT_EQ(bytes.mid(image + 40, 64), QByteArray::fromHex(kVgaPaletteBgr0));
+        }
         ASSERT_TRUE(reader.jumpToImage(i));
-        const QImage image = reader.read();
-        EXPECT_EQ(image.size(), QSize(expected[i].first, expected[i].first));
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-        EXPECT_EQ(image.pixelColor(expected[i].first / 2, expected[i].first / 2).rgb(), kWhite);
+        const QImage decoded = reader.read();
+        EXPECT_EQ(decoded.size(), QSize(expected[i].first, expected[i].first));
+        EXPECT_EQ(qAlpha(decoded.pixel(0, 0)), 0);
+        EXPECT_EQ(decoded.pixelColor(expected[i].first / 2, expected[i].first / 2).rgb(), kWhite);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "tools/cardgen/raster.h"
 
+#include <algorithm>
+
 namespace cardgen {
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace cardgen {
