@@ -36,6 +36,7 @@ struct Placed {
     bool at(int x, int y) const { return mask.at(x - origin.x(), y - origin.y()); }
 };
 
+// Some pixel is ink in both.
 bool overlaps(const Placed& a, const Placed& b) {
     for (int y = 0; y < a.mask.height(); ++y) {
         for (int x = 0; x < a.mask.width(); ++x) {
@@ -47,6 +48,7 @@ bool overlaps(const Placed& a, const Placed& b) {
     return false;
 }
 
+// Some ink pixel of a has ink of b directly to its right, above or below it.
 bool touches(const Placed& a, const Placed& b) {
     for (int y = 0; y < a.mask.height(); ++y) {
         for (int x = 0; x < a.mask.width(); ++x) {
