@@ -1,0 +1,122 @@
+// ketterline_boardshot OUTPUT_DIR
+// Writes start.png, dealt.png and midgame.png: the Board as it opens, right after a deal
+// from a fixed seed, and in the middle of a game with a card selected and a side stack
+// emptied. Runs offscreen; needs no display.
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "board/board.h"
+#include "game/random_source.h"
+#include "platform/form.h"
+#include "platform/picture.h"
+#include "resources/pictures.h"
+#include "windows/information_windows.h"
+
+namespace {
+
+class SeededSource final : public RandomSource {
+public:
+    explicit SeededSource(unsigned seed) : engine_(seed) {}
+    void reseed() override {}
+    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
+
+private:
+    std::mt19937 engine_;
+};
+
+bool save(Board& window, const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Plays the first legal move found from each side stack's top card: onto a center stack
+// first, then onto another side stack. Returns false when none is left.
+bool playOneMove(BoardState& state, Board& window) {
+    const BoardImages& images = window.images();
+    for (int from = 1; from <= kSideStackCount; ++from) {
+        const int count = modBoard::CountSideStacks(state).of(from);
+        if (count == 0) {
+            continue;
+        }
+        const Card card = state.sideStack(from)[static_cast<std::size_t>(count - 1)];
+        if (state.CenterStack[static_cast<std::size_t>(card.Suit)].Value + 1 == card.Value) {
+            images.sideStack(from).Click(static_cast<std::int16_t>(count - 1));
+            images.Stack1->Click(card.Suit);
+            return true;
+        }
+        for (int to = 1; to <= kSideStackCount; ++to) {
+            const int target = modBoard::CountSideStacks(state).of(to);
+            if (to != from && target > 0 &&
+                state.sideStack(to)[static_cast<std::size_t>(target - 1)].Value == card.Value + 1) {
+                images.sideStack(from).Click(static_cast<std::int16_t>(count - 1));
+                images.sideStack(to).Click(static_cast<std::int16_t>(target - 1));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+    QApplication::setWindowIcon(QIcon(resources::iconPath()));
+
+    BoardState state;
+    SeededSource random(1);
+    platform::PictureCache pictures(resources::cardPicturePath);
+    platform::Forms forms;
+    registerInformationWindows(forms);
+    forms.registerForm(Board::kName, [&](platform::Forms& owner) {
+        return std::make_unique<Board>(owner, state, random, pictures);
+    });
+    Board& window = forms.get<Board>(Board::kName);
+    bool ok = save(window, dir, QStringLiteral("start.png"));
+
+    window.btnTest().click();
+    ok = save(window, dir, QStringLiteral("dealt.png")) && ok;
+
+    // Play on until a side stack is empty, dealing again from the same seeded sequence
+    // while a game gets stuck first; then pick up a card.
+    auto hasEmptyStack = [&state] {
+        const auto counts = modBoard::CountSideStacks(state).Counts;
+        return std::find(counts.begin(), counts.end(), 0) != counts.end();
+    };
+    for (int deal = 0; deal < 500 && !hasEmptyStack(); ++deal) {
+        if (deal > 0) {
+            window.btnTest().click();
+        }
+        // Side-to-side moves can go round in circles, so each game gets a bounded number.
+        for (int moves = 0; moves < 100 && !hasEmptyStack() && playOneMove(state, window);
+             ++moves) {
+        }
+    }
+    for (int n = 1; n <= kSideStackCount; ++n) {
+        const int count = modBoard::CountSideStacks(state).of(n);
+        if (count > 0) {
+            window.images().sideStack(n).Click(static_cast<std::int16_t>(count - 1));
+            break;
+        }
+    }
+    ok = save(window, dir, QStringLiteral("midgame.png")) && ok;
+    return ok ? 0 : 1;
+}
