@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
