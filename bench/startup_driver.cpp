@@ -43,11 +43,14 @@ struct Program {
     std::string path;
     std::vector<std::string> markOrder;                // as first seen
     std::map<std::string, std::vector<double>> marks;  // ms since spawn, per run
+    std::vector<std::string> peakOrder;
+    std::map<std::string, std::vector<double>> peaks;  // KiB, per run
     std::vector<double> maxRssKiB;
 };
 
 struct RunResult {
     std::vector<std::pair<std::string, double>> marks;  // ms since spawn
+    std::vector<std::pair<std::string, double>> peaks;  // KiB
     long maxRssKiB = 0;
 };
 
@@ -116,10 +119,12 @@ std::optional<RunResult> runOnce(const std::string& path) {
     std::istringstream lines(output);
     std::string word;
     std::string name;
-    long long ns = 0;
-    while (lines >> word >> name >> ns) {
+    long long value = 0;
+    while (lines >> word >> name >> value) {
         if (word == "mark") {
-            result.marks.emplace_back(name, static_cast<double>(ns - start) / 1e6);
+            result.marks.emplace_back(name, static_cast<double>(value - start) / 1e6);
+        } else if (word == "peak") {
+            result.peaks.emplace_back(name, static_cast<double>(value));
         }
     }
     if (result.marks.empty() || result.marks.back().first != "painted") {
@@ -158,7 +163,7 @@ int main(int argc, char* argv[]) {
         if ((arg == "--runs" || arg == "--warmup") && i + 1 < argc) {
             (arg == "--runs" ? runs : warmup) = std::atoi(argv[++i]);
         } else if (const auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
-            programs.push_back(Program{arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
+            programs.push_back(Program{arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}, {}, {}});
         } else {
             return usage();
         }
@@ -184,6 +189,12 @@ int main(int argc, char* argv[]) {
                 }
                 program.marks[name].push_back(ms);
             }
+            for (const auto& [name, kib] : result->peaks) {
+                if (!program.peaks.contains(name)) {
+                    program.peakOrder.push_back(name);
+                }
+                program.peaks[name].push_back(kib);
+            }
             program.maxRssKiB.push_back(static_cast<double>(result->maxRssKiB));
         }
     }
@@ -198,6 +209,15 @@ int main(int argc, char* argv[]) {
             std::printf("  %-18s %8.2f %8.2f %8.2f %8.2f\n", name.c_str(), median(values),
                         percentile(values, 90), *std::min_element(values.begin(), values.end()),
                         *std::max_element(values.begin(), values.end()));
+        }
+        for (const std::string& name : program.peakOrder) {
+            std::vector<double> mib;
+            for (double kib : program.peaks.at(name)) {
+                mib.push_back(kib / 1024.0);
+            }
+            std::printf("  %-18s %8.2f %8.2f %8.2f %8.2f  (peak RSS so far, MiB)\n", name.c_str(),
+                        median(mib), percentile(mib, 90), *std::min_element(mib.begin(), mib.end()),
+                        *std::max_element(mib.begin(), mib.end()));
         }
         std::vector<double> rssMiB;
         for (double kib : program.maxRssKiB) {
