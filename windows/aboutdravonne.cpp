@@ -20,8 +20,6 @@ AboutDravonne::AboutDravonne(platform::Forms& forms)
     windows::makeLabel(area, u"Label3",
                        QStringLiteral("      ") + maker::kHomePageRequestAddress.toString(),
                        twipsRect(1080, 1920, 2535, 1455));
-    windows::makeLabel(area, u"lblqex", QStringLiteral("      ") + maker::kWebAddress.toString(),
-                       twipsRect(1080, 960, 3135, 255));
     windows::makeLabel(area, u"lblGetWebPage",
                        QStringLiteral(" Or, we will send you the current URL of Dravonne "
                                       "Software's home pae if you send an e-mail to:"),
@@ -31,6 +29,13 @@ AboutDravonne::AboutDravonne(platform::Forms& forms)
                                       "programs made by Dravonne Software you can visit our web "
                                       "site. Our website can be reached from the web site: "),
                        twipsRect(1080, 120, 3135, 975));
+    platform::Label* lblqex = windows::makeLabel(
+        area, u"lblqex", QStringLiteral("      ") + maker::kWebAddress.toString(),
+        twipsRect(1080, 960, 3135, 255));
+    // In today's wider fonts the text above runs down into the address; the address wins,
+    // painted over it on its own background, so that it stays readable.
+    lblqex->setAutoFillBackground(true);
+    lblqex->raise();
 }
 
 void AboutDravonne::Form_Load() {

@@ -107,6 +107,16 @@ TEST_F(InformationWindowsTest, AboutDravonneShowsItsIconFromTheStart) {
     EXPECT_TRUE(window.icnDravonne().isVisible());
 }
 
+TEST_F(InformationWindowsTest, AboutDravonneWebAddressLiesOverTheTextAboveIt) {
+    auto* address = control<QLabel>(AboutDravonne::kName, "lblqex");
+    ASSERT_NE(address, nullptr);
+    const QRect overlap =
+        address->geometry().intersected(control(AboutDravonne::kName, "lblWebPage")->geometry());
+    ASSERT_FALSE(overlap.isEmpty());
+    EXPECT_EQ(forms.get(AboutDravonne::kName).client()->childAt(overlap.center()), address);
+    EXPECT_TRUE(address->autoFillBackground());
+}
+
 TEST_F(InformationWindowsTest, SequenceTimerIsNeverStartedNorShown) {
     auto& timers = forms.get<Timers>(Timers::kName);
     forms.show(kStandIn);
