@@ -172,11 +172,18 @@ int main(int argc, char* argv[]) {
         return usage();
     }
 
+    int failedStarts = 0;
     for (int round = -warmup; round < runs; ++round) {
         for (std::size_t k = 0; k < programs.size(); ++k) {
             // Odd rounds run the programs in reverse order.
             Program& program = programs[round % 2 == 0 ? k : programs.size() - 1 - k];
-            const std::optional<RunResult> result = runOnce(program.path);
+            // A start that fails (under load the X server has now and then refused a
+            // connection) is run again, up to twice; it is counted and reported.
+            std::optional<RunResult> result = runOnce(program.path);
+            for (int retry = 0; !result && retry < 2; ++retry) {
+                ++failedStarts;
+                result = runOnce(program.path);
+            }
             if (!result) {
                 return 1;
             }
@@ -199,7 +206,8 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    std::printf("%d runs each (after %d warm-up rounds), alternating\n", runs, warmup);
+    std::printf("%d runs each (after %d warm-up rounds), alternating; %d failed starts rerun\n",
+                runs, warmup, failedStarts);
     std::printf("milliseconds from spawn to each mark; max RSS in MiB\n\n");
     for (const Program& program : programs) {
         std::printf("%s (%s)\n", program.name.c_str(), program.path.c_str());
