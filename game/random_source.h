@@ -38,3 +38,15 @@ private:
     std::uint32_t processKey_;
     std::uint32_t reseeds_ = 0;
 };
+
+// A repeatable source for tools, benchmarks and tests: the same seed gives the same deals.
+// A reseed carries on with the sequence rather than restart it, so rows still differ.
+class SeededRandomSource final : public RandomSource {
+public:
+    explicit SeededRandomSource(std::uint64_t seed) : engine_(seed) {}
+    void reseed() override {}
+    float next() override { return ClockRandomSource::toUnitInterval(engine_()); }
+
+private:
+    ClockRandomSource::Engine engine_;
+};

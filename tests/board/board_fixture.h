@@ -11,18 +11,8 @@
 #include "platform/form.h"
 #include "platform/picture.h"
 #include "resources/pictures.h"
+#include "support/sources.h"
 #include "windows/information_windows.h"
-
-// Always returns the same value, so that a deal is known in advance.
-class FixedSource final : public RandomSource {
-public:
-    explicit FixedSource(float value) : value_(value) {}
-    void reseed() override {}
-    float next() override { return value_; }
-
-private:
-    float value_;
-};
 
 // The program as main() wires it, with its own board and a fixed random source; the Board
 // window is loaded (and so shown) by each test.
@@ -66,7 +56,7 @@ protected:
     }
 
     BoardState state;
-    FixedSource random{0.0f};
+    ConstantSource random{0.0f};
     platform::PictureCache pictures{resources::cardPicturePath};
     platform::Forms forms;
     Board* window = nullptr;

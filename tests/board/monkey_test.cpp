@@ -6,22 +6,11 @@
 
 namespace {
 
-// A seeded stand-in for the clock source, so that a failure can be replayed.
-class SeededSource final : public RandomSource {
-public:
-    explicit SeededSource(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
-
-private:
-    std::mt19937 engine_;
-};
-
 // Random clicks anywhere on the window and random menu commands (all but Exit), with the
 // board's invariants checked after every event.
 TEST(BoardMonkey, FiftyThousandRandomEventsKeepTheBoardConsistent) {
     BoardState state;
-    SeededSource random(99);
+    SeededRandomSource random(99);
     platform::PictureCache pictures(resources::cardPicturePath);
     platform::Forms forms;
     registerInformationWindows(forms);

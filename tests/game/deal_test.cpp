@@ -8,7 +8,7 @@
 #include "game/modboard.h"
 #include "game/modcards.h"
 #include "game/printing.h"
-#include "test_sources.h"
+#include "support/sources.h"
 
 namespace {
 

@@ -12,20 +12,9 @@
 
 namespace {
 
-// A repeatable stand-in for the clock source.
-class SeededSource final : public RandomSource {
-public:
-    explicit SeededSource(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
-
-private:
-    std::mt19937 engine_;
-};
-
 TEST(RandomPlay, LongClickSequencesKeepEveryInvariant) {
     std::mt19937 rng(20261208);
-    SeededSource deals(7);
+    SeededRandomSource deals(7);
     BoardState board;
     const BoardHooks hooks;
     bool dealt = false;

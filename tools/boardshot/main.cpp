@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <algorithm>
 #include <cstdio>
-#include <random>
 
 #include "board/board.h"
 #include "game/random_source.h"
@@ -17,16 +16,6 @@
 #include "windows/information_windows.h"
 
 namespace {
-
-class SeededSource final : public RandomSource {
-public:
-    explicit SeededSource(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
-
-private:
-    std::mt19937 engine_;
-};
 
 bool save(Board& window, const QDir& dir, const QString& name) {
     const QString path = dir.filePath(name);
@@ -82,7 +71,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     BoardState state;
-    SeededSource random(1);
+    SeededRandomSource random(1);
     platform::PictureCache pictures(resources::cardPicturePath);
     platform::Forms forms;
     registerInformationWindows(forms);

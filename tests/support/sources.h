@@ -4,7 +4,8 @@
 
 #include "game/random_source.h"
 
-// Always returns the same value; counts the calls so tests can see how the deal uses it.
+// Always returns the same value, so that a deal is known in advance; counts the calls so
+// tests can see how the deal uses it.
 class ConstantSource final : public RandomSource {
 public:
     explicit ConstantSource(float value) : value_(value) {}
