@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenuBar>
-#include <algorithm>
 
 #include "board/layout.h"
 #include "platform/imagecanvas.h"
@@ -74,12 +73,6 @@ void Board::buildControls() {
     lblMovedCard_ = new platform::Label(canvas_, QStringLiteral("Selected Card"),
                                         boardLayout::kSelectedCardLabel);
     lblMovedCard_->setObjectName(QStringLiteral("lblMovedCard"));
-    // The heading is one line. The box was sized for a narrower font than today's defaults,
-    // so it widens to its text rather than wrap "Card" onto a second line and cut it off;
-    // nothing stands to its right.
-    lblMovedCard_->setWordWrap(false);
-    lblMovedCard_->resize(std::max(lblMovedCard_->width(), lblMovedCard_->sizeHint().width()),
-                          lblMovedCard_->height());
     btnTest_ = platform::makeButton(canvas_, QStringLiteral("New"), boardLayout::kNewButton);
     btnTest_->setObjectName(QStringLiteral("btnTest"));
 

@@ -1,6 +1,8 @@
 #include "platform/controls.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -14,6 +16,40 @@ Label::Label(QWidget* parent, const QString& text, QRect pixels, Qt::Alignment a
     }
     setAlignment(alignment);
     setGeometry(pixels);
+}
+
+bool Label::fits(const QFont& font, QSize room) const {
+    const QRect needed =
+        QFontMetrics(font).boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX),
+                                        static_cast<int>(alignment()) | Qt::TextWordWrap, text());
+    return needed.right() < room.width() && needed.bottom() < room.height();
+}
+
+void Label::shrinkToFit(QSize room) {
+    QFont smaller = font();
+    while (!fits(smaller, room) && smaller.pointSizeF() - 0.5 >= kSmallestPointSize) {
+        smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
+    }
+    if (smaller != font()) {
+        setFont(smaller);
+    }
+}
+
+void fitLabels(QWidget& window, QSize clientSize) {
+    const QList<Label*> labels = window.findChildren<Label*>();
+    for (Label* label : labels) {
+        const QRect own = label->geometry();
+        QSize room(std::min(own.width(), clientSize.width() - own.x()),
+                   std::min(own.height(), clientSize.height() - own.y()));
+        for (const Label* other : labels) {
+            const QRect below = other->geometry();
+            if (other != label && other->parentWidget() == label->parentWidget() &&
+                below.top() > own.top() && below.intersects(own)) {
+                room.setHeight(std::min(room.height(), below.top() - own.top()));
+            }
+        }
+        label->shrinkToFit(room);
+    }
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

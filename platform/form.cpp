@@ -6,6 +6,8 @@
 #include <QtDebug>
 #include <utility>
 
+#include "platform/controls.h"
+
 namespace platform {
 
 namespace {
@@ -51,6 +53,7 @@ void Form::setVisible(bool visible) {
     if (visible && !sized_) {
         sized_ = true;
         fitToClientSize();
+        fitLabels(*this, clientSize_);
     }
     QMainWindow::setVisible(visible);
 }

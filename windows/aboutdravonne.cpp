@@ -29,13 +29,8 @@ AboutDravonne::AboutDravonne(platform::Forms& forms)
                                       "programs made by Dravonne Software you can visit our web "
                                       "site. Our website can be reached from the web site: "),
                        twipsRect(1080, 120, 3135, 975));
-    platform::Label* lblqex = windows::makeLabel(
-        area, u"lblqex", QStringLiteral("      ") + maker::kWebAddress.toString(),
-        twipsRect(1080, 960, 3135, 255));
-    // In today's wider fonts the text above runs down into the address; the address wins,
-    // painted over it on its own background, so that it stays readable.
-    lblqex->setAutoFillBackground(true);
-    lblqex->raise();
+    windows::makeLabel(area, u"lblqex", QStringLiteral("      ") + maker::kWebAddress.toString(),
+                       twipsRect(1080, 960, 3135, 255));
 }
 
 void AboutDravonne::Form_Load() {

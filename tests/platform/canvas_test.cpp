@@ -166,3 +166,32 @@ TEST_F(CanvasTest, ItemOutOfRangeEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+// Labels fitted to their room: a text that fits keeps the inherited font, one that does not
+// shrinks until it fits its rectangle, the client area and the label below it.
+TEST(LabelFitting, ShrinksOnlyTextsThatDoNotFitTheirRoom) {
+    QWidget window;
+    const QString longText = QStringLiteral(
+        "A rather long sentence that needs several lines at the default size of the font");
+    auto* fitting = new platform::Label(&window, QStringLiteral("Short"), {0, 0, 200, 20});
+    auto* crowded = new platform::Label(&window, longText, {0, 30, 200, 60});
+    auto* below = new platform::Label(&window, QStringLiteral("Below"), {0, 70, 200, 20});
+    auto* atTheEdge =
+        new platform::Label(&window, QStringLiteral("Sorry, Game Over"), {150, 100, 200, 100});
+    const qreal inherited = window.font().pointSizeF();
+    ASSERT_FALSE(crowded->fits(crowded->font(), {200, 40})) << "the case needs a long text";
+    ASSERT_FALSE(atTheEdge->fits(atTheEdge->font(), {90, 100})) << "the case needs a wide text";
+
+    platform::fitLabels(window, {240, 200});  // 90 pixels left right of atTheEdge
+
+    EXPECT_EQ(fitting->font().pointSizeF(), inherited);
+    EXPECT_EQ(below->font().pointSizeF(), inherited);
+    EXPECT_LT(crowded->font().pointSizeF(), inherited);
+    EXPECT_GE(crowded->font().pointSizeF(), platform::Label::kSmallestPointSize);
+    EXPECT_TRUE(crowded->fits(crowded->font(), {200, 40})) << "runs into the label below";
+    EXPECT_TRUE(atTheEdge->fits(atTheEdge->font(), {90, 100})) << "runs off the window";
+}
+
+}  // namespace

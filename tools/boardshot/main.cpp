@@ -1,7 +1,8 @@
 // ketterline_boardshot OUTPUT_DIR
 // Writes start.png, dealt.png and midgame.png: the Board as it opens, right after a deal
 // from a fixed seed, and in the middle of a game with a card selected and a side stack
-// emptied. Runs offscreen; needs no display.
+// emptied; then one picture of each information window the Info menu shows. Runs
+// offscreen; needs no display.
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -17,7 +18,7 @@
 
 namespace {
 
-bool save(Board& window, const QDir& dir, const QString& name) {
+bool save(QWidget& window, const QDir& dir, const QString& name) {
     const QString path = dir.filePath(name);
     if (!window.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -107,5 +108,13 @@ int main(int argc, char* argv[]) {
         }
     }
     ok = save(window, dir, QStringLiteral("midgame.png")) && ok;
+
+    // The information windows that the Info menu reaches, as they open.
+    for (const char* name :
+         {"Rules", "AboutKetterline", "AboutDravonne", "AboutAuthor", "License"}) {
+        const QString form = QString::fromLatin1(name);
+        forms.show(form);
+        ok = save(forms.get(form), dir, form.toLower() + QStringLiteral(".png")) && ok;
+    }
     return ok ? 0 : 1;
 }
