@@ -248,6 +248,15 @@ int main(int argc, char* argv[]) {
                     median(program.maxRssKiB) / median(reference.maxRssKiB),
                     *std::max_element(program.maxRssKiB.begin(), program.maxRssKiB.end()) /
                         *std::max_element(reference.maxRssKiB.begin(), reference.maxRssKiB.end()));
+        // Paired: the ratio within each round, whose runs follow one another and so share the
+        // machine's load, then the median and p90 of those ratios.
+        std::vector<double> paired;
+        for (std::size_t i = 0; i < painted.size() && i < referencePainted.size(); ++i) {
+            paired.push_back(painted[i] / referencePainted[i]);
+        }
+        std::printf("%s / %s, paired by round: start-up ratio median %.2fx, p90 %.2fx\n",
+                    program.name.c_str(), reference.name.c_str(), median(paired),
+                    percentile(paired, 90));
     }
     return 0;
 }
