@@ -24,7 +24,7 @@ void Image::setVisible(bool visible) {
     }
     visible_ = visible;
     if (!picture_.isNull()) {
-        canvas_->imageChanged(geometry_);
+        canvas_->imageChanged();
     }
 }
 
@@ -33,17 +33,13 @@ void Image::setPicture(const Picture& picture) {
     if (picture.id == picture_.id && picture.pixmap.cacheKey() == picture_.pixmap.cacheKey()) {
         return;
     }
-    const QRect before = geometry_;
     const bool wasDrawn = visible_ && !picture_.isNull();
     picture_ = picture;
     if (!picture_.isNull()) {
         geometry_.setSize(picture_.pixmap.deviceIndependentSize().toSize());
     }
-    if (wasDrawn) {
-        canvas_->imageChanged(before);
-    }
-    if (visible_ && !picture_.isNull()) {
-        canvas_->imageChanged(geometry_);
+    if (wasDrawn || (visible_ && !picture_.isNull())) {
+        canvas_->imageChanged();
     }
 }
 
@@ -188,8 +184,12 @@ void ImageCanvas::raiseClick(Image* target) {
     }
 }
 
-void ImageCanvas::imageChanged(const QRect& area) {
-    update(area);
+void ImageCanvas::imageChanged() {
+    // Always the whole canvas, never the changed rectangles alone: Qt's raster engine draws a
+    // pixmap into a clip of several rectangles span by span on its thread pool, which for a
+    // new deal (many cards, plus the pressed button beneath which the canvas repaints) made
+    // one paint take milliseconds instead of a tenth of one.
+    update();
 }
 
 }  // namespace platform

@@ -122,7 +122,7 @@ protected:
 
 private:
     friend class Image;
-    void imageChanged(const QRect& area);
+    void imageChanged();
     void raiseClick(Image* target);
 
     std::deque<ImageArray> arrays_;
