@@ -24,7 +24,7 @@ void Image::setVisible(bool visible) {
     }
     visible_ = visible;
     if (!picture_.isNull()) {
-        canvas_->imageChanged();
+        canvas_->imageChanged(geometry_);
     }
 }
 
@@ -33,13 +33,14 @@ void Image::setPicture(const Picture& picture) {
     if (picture.id == picture_.id && picture.pixmap.cacheKey() == picture_.pixmap.cacheKey()) {
         return;
     }
+    const QRect before = geometry_;
     const bool wasDrawn = visible_ && !picture_.isNull();
     picture_ = picture;
     if (!picture_.isNull()) {
         geometry_.setSize(picture_.pixmap.deviceIndependentSize().toSize());
     }
     if (wasDrawn || (visible_ && !picture_.isNull())) {
-        canvas_->imageChanged();
+        canvas_->imageChanged(before | geometry_);
     }
 }
 
@@ -136,8 +137,28 @@ Image* ImageCanvas::imageAt(QPoint point) const {
 }
 
 void ImageCanvas::paintEvent(QPaintEvent* event) {
+    pendingRepaint_ = QRect();
     QPainter painter(this);
     const QRect dirty = event->rect();
+    if (event->region().rectCount() <= 1) {
+        drawImages(painter, dirty);
+        return;
+    }
+    // A region of several rectangles (a child control or another window beside the change):
+    // drawn into one rectangle first and blended in a single call, since into such a clip
+    // Qt's raster engine draws every pixmap span by span through its thread pool.
+    QPixmap buffer(dirty.size() * devicePixelRatio());
+    buffer.setDevicePixelRatio(devicePixelRatio());
+    buffer.fill(palette().color(backgroundRole()));
+    {
+        QPainter bufferPainter(&buffer);
+        bufferPainter.translate(-dirty.topLeft());
+        drawImages(bufferPainter, dirty);
+    }
+    painter.drawPixmap(dirty.topLeft(), buffer);
+}
+
+void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {
     for (const Image* image : order_) {
         if (image->visible_ && !image->picture_.isNull() && image->geometry_.intersects(dirty)) {
             painter.drawPixmap(image->geometry_.topLeft(), image->picture_.pixmap);
@@ -184,12 +205,14 @@ void ImageCanvas::raiseClick(Image* target) {
     }
 }
 
-void ImageCanvas::imageChanged() {
-    // Always the whole canvas, never the changed rectangles alone: Qt's raster engine draws a
-    // pixmap into a clip of several rectangles span by span on its thread pool, which for a
-    // new deal (many cards, plus the pressed button beneath which the canvas repaints) made
-    // one paint take milliseconds instead of a tenth of one.
-    update();
+void ImageCanvas::imageChanged(const QRect& area) {
+    // One rectangle around everything changed since the last paint, never a region of
+    // several: into a clip of several rectangles Qt's raster engine draws each pixmap span by
+    // span through its thread pool, which made the paint of a new deal take milliseconds
+    // instead of a tenth of one. Each update covers the ones before it, so the pending
+    // region stays this one rectangle.
+    pendingRepaint_ |= area;
+    update(pendingRepaint_);
 }
 
 }  // namespace platform

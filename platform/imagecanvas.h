@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+class QPainter;
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -122,7 +124,8 @@ protected:
 
 private:
     friend class Image;
-    void imageChanged();
+    void imageChanged(const QRect& area);
+    void drawImages(QPainter& painter, const QRect& dirty) const;
     void raiseClick(Image* target);
 
     std::deque<ImageArray> arrays_;
@@ -131,6 +134,7 @@ private:
     int imageCount_ = 0;
     // Where the left button went down: pressedImage_ is nullptr for the background.
     bool pressed_ = false;
+    QRect pendingRepaint_;  // everything changed since the last paint
     Image* pressedImage_ = nullptr;
 };
 
