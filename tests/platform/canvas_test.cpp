@@ -146,6 +146,18 @@ TEST_F(CanvasTest, PaintsVisiblePicturesInDrawingOrderAndNothingElse) {
     canvas_.setDrawingOrder({&item(1), &item(0)});
     shot = canvas_.grab().toImage();
     EXPECT_EQ(shot.pixel(45, 15), QColor(Qt::red).rgb());
+
+    // A region of two rectangles goes through the canvas's buffered path: the same pixels
+    // inside it, nothing painted outside it.
+    QImage split(canvas_.size(), QImage::Format_ARGB32_Premultiplied);
+    split.fill(Qt::magenta);
+    // render() puts the region's bounding corner at the offset given.
+    canvas_.render(&split, {10, 10}, QRegion(10, 10, 40, 10) + QRegion(150, 10, 30, 10));
+    EXPECT_EQ(split.pixel(45, 15), QColor(Qt::red).rgb());
+    EXPECT_EQ(split.pixel(15, 15), QColor(Qt::red).rgb());
+    EXPECT_EQ(split.pixel(160, 15), QColor(Qt::yellow).rgb());
+    EXPECT_EQ(split.pixel(45, 25), QColor(Qt::magenta).rgb());
+    EXPECT_EQ(split.pixel(100, 15), QColor(Qt::magenta).rgb());
 }
 
 TEST_F(CanvasTest, ImagesKeepTheirIdentity) {
