@@ -27,26 +27,11 @@
 #include "game/modboard.h"
 #include "game/modcards.h"
 #include "game/random_source.h"
-#include "platform/form.h"
 #include "platform/imagecanvas.h"
 #include "platform/picture.h"
-#include "resources/pictures.h"
-#include "windows/information_windows.h"
+#include "program.h"
 
 namespace {
-
-// A fixed-seed source, so that every run deals the same boards; each reseed moves on to the
-// next seed, as the program's source gives each row a fresh sequence.
-class SeededSource final : public RandomSource {
-public:
-    explicit SeededSource(std::uint32_t seed) : seed_(seed), engine_(seed) {}
-    void reseed() override { engine_.seed(++seed_); }
-    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
-
-private:
-    std::uint32_t seed_;
-    std::minstd_rand engine_;
-};
 
 class PaintCounter final : public QObject {
 public:
@@ -66,11 +51,7 @@ protected:
 class BoardBench {
 public:
     BoardBench() {
-        registerInformationWindows(forms_);
-        forms_.registerForm(Board::kName, [this](platform::Forms& owner) {
-            return std::make_unique<Board>(owner, state, random_, pictures);
-        });
-        window = &forms_.get<Board>(Board::kName);
+        window = &program_.start();
         if (!QTest::qWaitForWindowExposed(window)) {
             qFatal("The Board window was not exposed");
         }
@@ -108,14 +89,15 @@ public:
     // Lets every pending event (updates included) run before the next timed step.
     static void settle() { QCoreApplication::processEvents(); }
 
-    BoardState state;
-    platform::PictureCache pictures{resources::cardPicturePath};
+private:
+    SeededRandomSource random_{20261208};
+    Program program_{random_};
+
+public:
+    BoardState& state = program_.state;
+    platform::PictureCache& pictures = program_.pictures;
     PaintCounter paints;
     Board* window = nullptr;
-
-private:
-    SeededSource random_{20261208};
-    platform::Forms forms_;  // last: its windows go before what they refer to
 };
 
 double threadCpuSeconds() {
@@ -312,7 +294,7 @@ BENCHMARK(BM_RefreshBoard_Unchanged)->UseManualTime()->Unit(benchmark::kMicrosec
 void BM_RefreshBoard_AllChanged(benchmark::State& state) {
     BoardBench bench;
     const BoardState first = bench.state;
-    SeededSource otherRandom(7);
+    SeededRandomSource otherRandom(7);
     BoardState second;
     modBoard::DealNewGame(second, otherRandom);
     bool showFirst = false;

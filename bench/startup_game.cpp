@@ -4,13 +4,9 @@
 #include <QIcon>
 
 #include "bench/startup_probe.h"
-#include "board/board.h"
-#include "game/modboard.h"
 #include "game/random_source.h"
-#include "platform/form.h"
-#include "platform/picture.h"
+#include "program.h"
 #include "resources/pictures.h"
-#include "windows/information_windows.h"
 
 int main(int argc, char* argv[]) {
     startup::Marks marks;
@@ -21,16 +17,10 @@ int main(int argc, char* argv[]) {
     marks.mark("qapplication");
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
-    BoardState board;
     ClockRandomSource random;
-    platform::PictureCache pictures(resources::cardPicturePath);
-    platform::Forms forms;
-    registerInformationWindows(forms);
-    forms.registerForm(Board::kName, [&](platform::Forms& owner) {
-        return std::make_unique<Board>(owner, board, random, pictures);
-    });
+    Program program(random);
     marks.mark("before_load");
-    forms.load(Board::kName);
+    program.start();
     marks.mark("loaded");
-    return forms.ended() ? 0 : QApplication::exec();
+    return program.forms.ended() ? 0 : QApplication::exec();
 }

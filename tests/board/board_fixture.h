@@ -5,27 +5,14 @@
 #include <QTest>
 #include <memory>
 
-#include "board/board.h"
 #include "game/printing.h"
-#include "game/random_source.h"
-#include "platform/form.h"
-#include "platform/picture.h"
-#include "resources/pictures.h"
+#include "program.h"
 #include "support/sources.h"
-#include "windows/information_windows.h"
 
-// The program as main() wires it, with its own board and a fixed random source; the Board
-// window is loaded (and so shown) by each test.
+// The program as main() wires it, with its own board and a source that always draws the
+// smallest card left; the Board window is loaded (and so shown) by each test.
 class BoardWindowTest : public testing::Test {
 protected:
-    BoardWindowTest() {
-        registerInformationWindows(forms);
-        forms.registerForm(Board::kName, [this](platform::Forms& owner) {
-            return std::make_unique<Board>(owner, state, random, pictures);
-        });
-        window = &forms.get<Board>(Board::kName);
-    }
-
     platform::ImageCanvas& canvas() { return window->canvas(); }
     platform::Image& sideItem(int stack, int index) {
         return window->images().sideStack(stack).item(static_cast<std::int16_t>(index));
@@ -55,9 +42,9 @@ protected:
         clickBackground();
     }
 
-    BoardState state;
     ConstantSource random{0.0f};
-    platform::PictureCache pictures{resources::cardPicturePath};
-    platform::Forms forms;
-    Board* window = nullptr;
+    Program program{random};
+    BoardState& state = program.state;
+    platform::Forms& forms = program.forms;
+    Board* window = &program.start();
 };

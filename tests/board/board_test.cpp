@@ -15,19 +15,6 @@ int pictureOf(const BoardState& state, int stack, int slot) {
     return 100 + modCards::CardToNumber(state.sideStack(stack)[static_cast<std::size_t>(slot)]);
 }
 
-// side stacks: 1: KS QH 8C   2: 5D 7H   3: empty   4: 2H   5: 9D 3S   6: 4C   7: 2C
-// 8: JD 10S; center tops: AC AH 2D AS
-BoardState midGame() {
-    return position({{1, {"KS", "QH", "8C"}},
-                     {2, {"5D", "7H"}},
-                     {4, {"2H"}},
-                     {5, {"9D", "3S"}},
-                     {6, {"4C"}},
-                     {7, {"2C"}},
-                     {8, {"JD", "10S"}}},
-                    {"AC", "AH", "2D", "AS"});
-}
-
 TEST_F(BoardWindowTest, StartsShownWithNoCardAndTheFirstClickShowsEmptyStacks) {
     EXPECT_TRUE(window->isVisible());
     for (int n = 1; n <= 8; ++n) {
@@ -77,7 +64,7 @@ TEST_F(BoardWindowTest, NewButtonDealsAndShowsTheFullBoard) {
 }
 
 TEST_F(BoardWindowTest, SelectedCardShowsInTheBoxAndStaysOnItsStack) {
-    showPosition(midGame());
+    showPosition(midGamePosition());
     clickTopOf(2);  // 7H
 
     EXPECT_TRUE(selectedBox().visible());
@@ -87,7 +74,7 @@ TEST_F(BoardWindowTest, SelectedCardShowsInTheBoxAndStaysOnItsStack) {
 }
 
 TEST_F(BoardWindowTest, MovesOntoSideCenterAndEmptyStacks) {
-    showPosition(midGame());
+    showPosition(midGamePosition());
 
     clickTopOf(2);  // 7H onto 8C
     clickTopOf(1);
@@ -110,7 +97,7 @@ TEST_F(BoardWindowTest, MovesOntoSideCenterAndEmptyStacks) {
 }
 
 TEST_F(BoardWindowTest, RefusedCenterMoveAndBackgroundClickDropTheSelection) {
-    showPosition(midGame());
+    showPosition(midGamePosition());
 
     clickTopOf(5);  // 3S onto the ace of spades: refused
     clickCenterOf(centerItem(3));
@@ -126,7 +113,7 @@ TEST_F(BoardWindowTest, RefusedCenterMoveAndBackgroundClickDropTheSelection) {
 }
 
 TEST_F(BoardWindowTest, ClickOnTheStripOfALowerCardGoesToThatCard) {
-    showPosition(midGame());
+    showPosition(midGamePosition());
     clickTopOf(7);  // hold 2C
 
     // The visible 24-pixel strips of the lower cards: left edge on the right-hand fans,
@@ -230,7 +217,7 @@ TEST_F(BoardWindowTest, MenuHasItsCaptionsAccessKeysAndNoShortcuts) {
 }
 
 TEST_F(BoardWindowTest, NewGameReplacesAGameInProgress) {
-    showPosition(midGame());
+    showPosition(midGamePosition());
     clickTopOf(1);
     window->menuItem("F_NewGame")->trigger();
     EXPECT_EQ(modBoard::CountSideStacks(state).Counts,

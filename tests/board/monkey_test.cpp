@@ -9,15 +9,11 @@ namespace {
 // Random clicks anywhere on the window and random menu commands (all but Exit), with the
 // board's invariants checked after every event.
 TEST(BoardMonkey, FiftyThousandRandomEventsKeepTheBoardConsistent) {
-    BoardState state;
     SeededRandomSource random(99);
-    platform::PictureCache pictures(resources::cardPicturePath);
-    platform::Forms forms;
-    registerInformationWindows(forms);
-    forms.registerForm(Board::kName, [&](platform::Forms& owner) {
-        return std::make_unique<Board>(owner, state, random, pictures);
-    });
-    Board& window = forms.get<Board>(Board::kName);
+    Program program(random);
+    const BoardState& state = program.state;
+    const platform::Forms& forms = program.forms;
+    Board& window = program.start();
     auto clickAt = [&window](QPoint point) {
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           window.canvas().mapTo(&window, point));

@@ -17,17 +17,6 @@ struct CallLog {
     BoardHooks hooks{[this] { calls += 'R'; }, [this] { calls += 'C'; }};
 };
 
-BoardState standardPosition() {
-    return position({{1, {"KS", "QH", "8C"}},
-                     {2, {"5D", "7H"}},
-                     {4, {"2H"}},
-                     {5, {"9D", "3S"}},
-                     {6, {"4C"}},
-                     {7, {"2C"}},
-                     {8, {"JD", "10S"}}},
-                    {"AC", "AH", "2D", "AS"});
-}
-
 void hold(BoardState& board, int stack) {
     const int top = modBoard::CountSideStacks(board).of(stack) - 1;
     board.SelectedCard = board.sideStack(stack)[static_cast<std::size_t>(top)];
@@ -36,7 +25,7 @@ void hold(BoardState& board, int stack) {
 
 struct ClickRow {
     std::string name;
-    std::function<void(BoardState&)> before;  // applied to the standard position
+    std::function<void(BoardState&)> before;  // applied to midGamePosition()
     std::function<void(BoardState&, const BoardHooks&)> click;
     std::function<void(BoardState&)> after;  // the expected change to `before`
     std::string calls;
@@ -70,7 +59,7 @@ class ClickTest : public testing::TestWithParam<ClickRow> {};
 
 TEST_P(ClickTest, ChangesTheBoardAndCallsHooksInOrder) {
     const ClickRow& row = GetParam();
-    BoardState board = standardPosition();
+    BoardState board = midGamePosition();
     row.before(board);
     BoardState expected = board;
     row.after(expected);

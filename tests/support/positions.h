@@ -40,3 +40,17 @@ inline BoardState position(const std::map<int, std::vector<std::string_view>>& s
     }
     return board;
 }
+
+// A game in progress that every kind of click can be tried on:
+//   side stacks 1: KS QH 8C   2: 5D 7H   3: empty   4: 2H   5: 9D 3S   6: 4C   7: 2C
+//   8: JD 10S; center tops AC AH 2D AS.
+inline BoardState midGamePosition() {
+    return position({{1, {"KS", "QH", "8C"}},
+                     {2, {"5D", "7H"}},
+                     {4, {"2H"}},
+                     {5, {"9D", "3S"}},
+                     {6, {"4C"}},
+                     {7, {"2C"}},
+                     {8, {"JD", "10S"}}},
+                    {"AC", "AH", "2D", "AS"});
+}

@@ -9,12 +9,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "board/board.h"
 #include "game/random_source.h"
-#include "platform/form.h"
-#include "platform/picture.h"
+#include "program.h"
 #include "resources/pictures.h"
-#include "windows/information_windows.h"
 
 namespace {
 
@@ -71,15 +68,11 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(dir.path());
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
-    BoardState state;
     SeededRandomSource random(1);
-    platform::PictureCache pictures(resources::cardPicturePath);
-    platform::Forms forms;
-    registerInformationWindows(forms);
-    forms.registerForm(Board::kName, [&](platform::Forms& owner) {
-        return std::make_unique<Board>(owner, state, random, pictures);
-    });
-    Board& window = forms.get<Board>(Board::kName);
+    Program program(random);
+    BoardState& state = program.state;
+    platform::Forms& forms = program.forms;
+    Board& window = program.start();
     bool ok = save(window, dir, QStringLiteral("start.png"));
 
     window.btnTest().click();
