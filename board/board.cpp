@@ -6,13 +6,7 @@
 #include "board/layout.h"
 #include "platform/imagecanvas.h"
 
-namespace {
-
 using platform::TitleButton;
-
-constexpr int kCenterStacks = kCenterStackCount;
-
-}  // namespace
 
 Board::Board(platform::Forms& forms, BoardState& board, RandomSource& random,
              platform::PictureCache& pictures)
@@ -34,14 +28,14 @@ Board::Board(platform::Forms& forms, BoardState& board, RandomSource& random,
 void Board::buildControls() {
     auto canvas = std::make_unique<platform::ImageCanvas>();
     canvas_ = canvas.get();
-    setCentralWidget(canvas.release());
+    setCentralWidget(canvas.release());  // the window owns it from here on
 
-    // Created in the order that gives each array its items; stacked below by the drawing
-    // order the window was designed with.
+    // Which image lies over which is set below, by the drawing order the window was
+    // designed with, not by the order of creation.
     images_.MovedCard1 =
         &canvas_->addImage(QStringLiteral("MovedCard1"), boardLayout::kSelectedCardBox);
     images_.Stack1 =
-        &canvas_->addArray(QStringLiteral("Stack1"), kCenterStacks,
+        &canvas_->addArray(QStringLiteral("Stack1"), kCenterStackCount,
                            [](std::int16_t k) { return boardLayout::centerStackItem(k); });
     for (int n = 1; n <= kSideStackCount; ++n) {
         images_.Card[static_cast<std::size_t>(n - 1)] =
@@ -55,7 +49,7 @@ void Board::buildControls() {
     };
     order.push_back(&images_.Stack1->item(0));
     order.push_back(item(1, 0));
-    for (std::int16_t k = 1; k < kCenterStacks; ++k) {
+    for (std::int16_t k = 1; k < kCenterStackCount; ++k) {
         order.push_back(&images_.Stack1->item(k));
     }
     for (int n = 2; n <= kSideStackCount; ++n) {
