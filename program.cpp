@@ -1,17 +1,77 @@
 #include "program.h"
 
-#include <memory>
+#include <QCoreApplication>
 
 #include "resources/pictures.h"
-#include "windows/information_windows.h"
 
-Program::Program(RandomSource& random) : pictures(resources::cardPicturePath) {
-    registerInformationWindows(forms);
-    forms.registerForm(Board::kName, [this, &random](platform::Forms& owner) {
-        return std::make_unique<Board>(owner, state, random, pictures);
-    });
+Program::Program(RandomSource& random)
+    : pictures(resources::cardPicturePath),
+      boardWindow_(std::make_unique<BoardWindow>(state, random, pictures)) {
+    BoardWindow& board = *boardWindow_;
+    auto showOn = [this, &board](auto signal, InfoWindowId id) {
+        QObject::connect(&board, signal, &board, [this, id] { show(id); });
+    };
+    showOn(&BoardWindow::rulesRequested, InfoWindowId::Rules);
+    showOn(&BoardWindow::aboutKetterlineRequested, InfoWindowId::AboutKetterline);
+    showOn(&BoardWindow::aboutDravonneRequested, InfoWindowId::AboutDravonne);
+    showOn(&BoardWindow::aboutAuthorRequested, InfoWindowId::AboutAuthor);
+    showOn(&BoardWindow::licenseRequested, InfoWindowId::License);
+    QObject::connect(&board, &BoardWindow::exitRequested, &board, [this] { end(); });
 }
 
-Board& Program::start() {
-    return forms.get<Board>(Board::kName);
+Program::~Program() = default;
+
+void Program::start() {
+    for (InfoWindowId id :
+         {InfoWindowId::AboutKetterline, InfoWindowId::AboutAuthor, InfoWindowId::AboutDravonne,
+          InfoWindowId::License, InfoWindowId::Rules}) {
+        window(id);
+    }
+    boardWindow_->show();
+    for (InfoWindowId id : {InfoWindowId::Timers, InfoWindowId::GameOver, InfoWindowId::Win}) {
+        window(id);
+    }
+}
+
+InfoWindow& Program::window(InfoWindowId id) {
+    std::unique_ptr<InfoWindow>& slot = windows_[static_cast<std::size_t>(id)];
+    if (!slot) {
+        slot = makeInfoWindow(id);
+        QObject::connect(slot.get(), &InfoWindow::closed, slot.get(),
+                         [this, &slot, made = slot.get()] { forget(slot, made); });
+    }
+    return *slot;
+}
+
+void Program::forget(std::unique_ptr<InfoWindow>& slot, InfoWindow* closed) {
+    if (ended_ || slot.get() != closed) {
+        return;
+    }
+    // The window is still inside its own close event: it goes once control is back in the
+    // event loop, or with the program.
+    closing_.push_back(std::move(slot));
+    QMetaObject::invokeMethod(
+        boardWindow_.get(), [this] { closing_.clear(); }, Qt::QueuedConnection);
+}
+
+void Program::show(InfoWindowId id) {
+    if (ended_) {
+        return;
+    }
+    InfoWindow& shown = window(id);
+    shown.show();
+    shown.raise();
+    shown.activateWindow();
+}
+
+void Program::end() {
+    ended_ = true;
+    // exit() rather than quit(): quit() would first ask every window to close.
+    QCoreApplication::exit(0);
+    boardWindow_->hide();
+    for (const std::unique_ptr<InfoWindow>& window : windows_) {
+        if (window) {
+            window->hide();
+        }
+    }
 }

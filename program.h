@@ -1,24 +1,55 @@
 #pragma once
 
-#include "board/board.h"
-#include "game/modboard.h"
-#include "platform/form.h"
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "board/board_window.h"
+#include "game/board_state.h"
 #include "platform/picture.h"
+#include "windows/info_windows.h"
 
 class RandomSource;
 
-// The program as it is wired together: the one board, the pictures and every window under
-// its name. main() makes one with the clock as random source; tests, tools and benchmarks
-// make their own with a source of their choosing.
+// The program as it is wired together: the one board, the pictures, the Board window and the
+// eight information windows. main() makes one with the clock as random source; tests, tools
+// and benchmarks make their own with a source of their choosing.
+//
+// Each information window has one instance at a time, made hidden on first use. Showing it
+// is modeless and without an owner; its OK button hides it and keeps its state. Closed
+// through its close box it is destroyed, and the next use makes it afresh, so it comes back
+// as it was made.
 class Program {
 public:
     // The random source belongs to the caller and outlives the program.
     explicit Program(RandomSource& random);
+    ~Program();
 
-    // Creates the Board window, whose load creates the other windows and shows the Board.
-    Board& start();
+    // Makes the information windows hidden and shows the Board between them, in the order
+    // the program has always started in. Nothing is dealt or drawn: the board keeps its
+    // start-up state until "New".
+    void start();
 
-    BoardState state;  // the start state (zero cards) until the first deal
+    BoardWindow& boardWindow() { return *boardWindow_; }
+    // The window, made hidden first if it does not exist.
+    InfoWindow& window(InfoWindowId id);
+    // Makes the window visible and in front, and returns at once.
+    void show(InfoWindowId id);
+
+    // Ends the program at once: leaves the event loop and takes every window off the screen.
+    // No other window's close handling runs.
+    void end();
+    bool ended() const { return ended_; }
+
+    BoardState state;  // the start-up state (kStartupCard everywhere) until the first deal
     platform::PictureCache pictures;
-    platform::Forms forms;
+
+private:
+    // Closed through its close box: the next use of the window makes it afresh.
+    void forget(std::unique_ptr<InfoWindow>& slot, InfoWindow* closed);
+
+    std::unique_ptr<BoardWindow> boardWindow_;
+    std::array<std::unique_ptr<InfoWindow>, kInfoWindowCount> windows_;
+    std::vector<std::unique_ptr<InfoWindow>> closing_;
+    bool ended_ = false;
 };

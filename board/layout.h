@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <cstdint>
 
 #include "platform/twips.h"
 
@@ -13,14 +12,15 @@ inline constexpr int kClientHeight = 7875;
 inline constexpr int kCardWidth = 975;
 inline constexpr int kCardHeight = 1215;
 inline constexpr int kFanStep = 360;
-inline constexpr int kRightFanLeft = 8280;  // item 0 of Card1..Card4, growing rightwards
-inline constexpr int kLeftFanLeft = 6120;   // item 0 of Card5..Card8, growing leftwards
+inline constexpr int kRightFanLeft = 8280;  // item 0 of side stacks 1..4, growing rightwards
+inline constexpr int kLeftFanLeft = 6120;   // item 0 of side stacks 5..8, growing leftwards
 inline constexpr int kCenterLeft = 7200;
 inline constexpr int kFirstRowTop = 2040;
 inline constexpr int kRowStep = 1440;
 
+inline constexpr QSize kClientSize = platform::twipsSize(kClientWidth, kClientHeight);
 inline constexpr QRect kNewButton = platform::twipsRect(0, 360, 855, 375);
-inline constexpr QRect kSelectedCardLabel = platform::twipsRect(7200, 240, 1095, 255);
+inline constexpr QRect kSelectedCardHeading = platform::twipsRect(7200, 240, 1095, 255);
 inline constexpr QRect kSelectedCardBox = platform::twipsRect(7200, 600, kCardWidth, kCardHeight);
 
 // Row 1..4 from the top: side stacks 1 and 5 share row 1, 2 and 6 row 2, and so on.
@@ -31,16 +31,15 @@ constexpr int rowTop(int row) {
     return kFirstRowTop + kRowStep * (row - 1);
 }
 
-// Item `index` of the image array of side stack `stack` (1..8).
-constexpr QRect sideStackItem(int stack, int index) {
-    const int left =
-        stack <= 4 ? kRightFanLeft + kFanStep * index : kLeftFanLeft - kFanStep * index;
+// Item `item` of side stack `stack` (1..8).
+constexpr QRect sideStackItem(int stack, int item) {
+    const int left = stack <= 4 ? kRightFanLeft + kFanStep * item : kLeftFanLeft - kFanStep * item;
     return platform::twipsRect(left, rowTop(rowOfSideStack(stack)), kCardWidth, kCardHeight);
 }
 
-// Item `index` (0..3) of the center-stack array.
-constexpr QRect centerStackItem(int index) {
-    return platform::twipsRect(kCenterLeft, rowTop(index + 1), kCardWidth, kCardHeight);
+// The center stack of `suit` (0..3).
+constexpr QRect centerStackItem(int suit) {
+    return platform::twipsRect(kCenterLeft, rowTop(suit + 1), kCardWidth, kCardHeight);
 }
 
 }  // namespace boardLayout

@@ -2,31 +2,29 @@
 
 #include <ostream>
 
-#include "game/modcards.h"
-
 std::ostream& operator<<(std::ostream& out, const Card& card) {
-    if (card == kEmptyCard) {
+    if (card == kNoCard) {
         return out << "--";
     }
-    if (card == kZeroCard) {
+    if (card == kStartupCard) {
         return out << "00";
     }
-    if (modCards::CardToNumber(card) < 0) {
-        return out << "?(" << card.Value << ',' << card.Suit << ')';
+    if (!card.isCard()) {
+        return out << "?(" << card.rank << ',' << card.suit << ')';
     }
     static constexpr const char* kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
                                              "8", "9", "10", "J", "Q", "K"};
     static constexpr char kSuits[] = {'C', 'H', 'D', 'S'};
-    return out << kRanks[card.Value - 1] << kSuits[card.Suit];
+    return out << kRanks[card.rank - 1] << kSuits[card.suit];
 }
 
 std::ostream& operator<<(std::ostream& out, const BoardState& board) {
     out << '\n';
     for (int n = 1; n <= kSideStackCount; ++n) {
         out << "  side " << n << ':';
-        const SideStackSlots& slots = board.sideStack(n);
+        const SideStack& slots = board.sideStack(n);
         std::size_t shown = slots.size();
-        while (shown > 0 && slots[shown - 1] == kEmptyCard) {
+        while (shown > 0 && slots[shown - 1] == kNoCard) {
             --shown;
         }
         for (std::size_t slot = 0; slot < shown; ++slot) {
@@ -35,8 +33,8 @@ std::ostream& operator<<(std::ostream& out, const BoardState& board) {
         out << '\n';
     }
     out << "  center:";
-    for (const Card& card : board.CenterStack) {
+    for (const Card& card : board.centerStacks) {
         out << ' ' << card;
     }
-    return out << "\n  selected: " << board.SelectedCard << " from " << board.SelectedFrom << '\n';
+    return out << "\n  selected: " << board.selectedCard << " from " << board.selectedFrom << '\n';
 }

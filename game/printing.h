@@ -2,10 +2,10 @@
 
 #include <iosfwd>
 
-#include "game/modboard.h"
+#include "game/board_state.h"
 
-// Readable forms for failing tests: "7H", "10D", "AS", "--" for the empty card, "00" for
-// the zero card, "?(v,s)" for anything else.
+// Readable forms for failing tests: "7H", "10D", "AS", "--" for kNoCard, "00" for
+// kStartupCard, "?(rank,suit)" for anything else.
 std::ostream& operator<<(std::ostream& out, const Card& card);
 
 // One line per side stack (bottom card first), then the center stacks and the selection.

@@ -6,10 +6,14 @@
 // are Qt resource paths, so QImage, QPixmap and QIcon open them directly.
 namespace resources {
 
-// Card pictures are found by id: 100 + card number (1..52, suit * 13 + value) for a card face,
-// 100 for the blank outline shown on an empty side stack. Each is 79 x 97 pixels, 24 bits.
+// Card pictures are found by id, 79 x 97 pixels, 24 bits each: the blank outline shown on an
+// empty side stack has kEmptyStackPicture, and each card the id cardPicture(card number).
 inline constexpr int kEmptyStackPicture = 100;
 inline constexpr int kLastCardPicture = 152;
+
+constexpr int cardPicture(int cardNumber) {
+    return kEmptyStackPicture + cardNumber;
+}
 
 // ":/cards/<id>.bmp" for ids 100..152, an empty string for any other id.
 QString cardPicturePath(int id);

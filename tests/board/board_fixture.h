@@ -2,25 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QTest>
-#include <memory>
 
 #include "game/printing.h"
 #include "program.h"
 #include "support/sources.h"
 
 // The program as main() wires it, with its own board and a source that always draws the
-// smallest card left; the Board window is loaded (and so shown) by each test.
+// smallest card left, started: the Board shown, the information windows made hidden.
 class BoardWindowTest : public testing::Test {
 protected:
+    BoardWindowTest() { program.start(); }
+
     platform::ImageCanvas& canvas() { return window->canvas(); }
-    platform::Image& sideItem(int stack, int index) {
-        return window->images().sideStack(stack).item(static_cast<std::int16_t>(index));
-    }
-    platform::Image& centerItem(int index) {
-        return window->images().Stack1->item(static_cast<std::int16_t>(index));
-    }
-    platform::Image& selectedBox() { return *window->images().MovedCard1; }
+    platform::Image& sideItem(int stack, int item) { return window->sideStack(stack, item); }
+    platform::Image& centerItem(int suit) { return window->centerStack(suit); }
+    platform::Image& selectedBox() { return window->selectedCard(); }
+    QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
 
     // Clicks at a point of the client area through the window, as the mouse does, so that
     // the button and the label over the canvas take their own clicks.
@@ -31,7 +30,7 @@ protected:
     void clickCenterOf(const platform::Image& image) { clickAt(image.geometry().center()); }
     // The top card of a side stack is shown whole.
     void clickTopOf(int stack) {
-        const int count = modBoard::CountSideStacks(state).of(stack);
+        const int count = state.countSideStacks().of(stack);
         clickCenterOf(sideItem(stack, count > 0 ? count - 1 : 0));
     }
     void clickBackground() { clickAt(QPoint(200, 60)); }
@@ -45,6 +44,5 @@ protected:
     ConstantSource random{0.0f};
     Program program{random};
     BoardState& state = program.state;
-    platform::Forms& forms = program.forms;
-    Board* window = &program.start();
+    BoardWindow* window = &program.boardWindow();
 };

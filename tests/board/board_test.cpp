@@ -1,18 +1,21 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
-#include "board/layout.h"
 #include "board_fixture.h"
-#include "game/modcards.h"
+#include "platform/fixed_label.h"
+#include "resources/pictures.h"
 #include "support/positions.h"
+#include "support/texts.h"
 
 namespace {
 
-constexpr int kEmptyStackPicture = 100;
+using resources::kEmptyStackPicture;
 
 int pictureOf(const BoardState& state, int stack, int slot) {
-    return 100 + modCards::CardToNumber(state.sideStack(stack)[static_cast<std::size_t>(slot)]);
+    return resources::cardPicture(
+        cardNumber(state.sideStack(stack)[static_cast<std::size_t>(slot)]));
 }
 
 TEST_F(BoardWindowTest, StartsShownWithNoCardAndTheFirstClickShowsEmptyStacks) {
@@ -40,7 +43,7 @@ TEST_F(BoardWindowTest, StartsShownWithNoCardAndTheFirstClickShowsEmptyStacks) {
 }
 
 TEST_F(BoardWindowTest, NewButtonDealsAndShowsTheFullBoard) {
-    clickAt(window->btnTest().geometry().center());
+    clickAt(window->newButton().geometry().center());
 
     EXPECT_FALSE(selectedBox().visible());
     const int aces[] = {101, 114, 127, 140};
@@ -109,7 +112,7 @@ TEST_F(BoardWindowTest, RefusedCenterMoveAndBackgroundClickDropTheSelection) {
     ASSERT_TRUE(selectedBox().visible());
     clickBackground();
     EXPECT_FALSE(selectedBox().visible());
-    EXPECT_EQ(state.SelectedFrom, -1);
+    EXPECT_EQ(state.selectedFrom, -1);
 }
 
 TEST_F(BoardWindowTest, ClickOnTheStripOfALowerCardGoesToThatCard) {
@@ -120,30 +123,31 @@ TEST_F(BoardWindowTest, ClickOnTheStripOfALowerCardGoesToThatCard) {
     // right edge on the left-hand ones. Clicking them selects nothing and moves nothing.
     clickAt(sideItem(1, 1).geometry().topLeft() + QPoint(10, 40));
     clickAt(sideItem(5, 0).geometry().topRight() + QPoint(-10, 40));
-    EXPECT_EQ(state.SelectedCard, card("2C"));
-    EXPECT_EQ(modBoard::CountSideStacks(state).of(1), 3);
-    EXPECT_EQ(modBoard::CountSideStacks(state).of(5), 2);
+    EXPECT_EQ(state.selectedCard, card("2C"));
+    EXPECT_EQ(state.countSideStacks().of(1), 3);
+    EXPECT_EQ(state.countSideStacks().of(5), 2);
 
     // Where item 2 of stack 2 is hidden, its place belongs to item 1 (7H) below it, and
     // beyond every card to the background, which drops the selection.
     const QPoint hiddenItem = sideItem(2, 2).geometry().topLeft() + QPoint(40, 40);
     ASSERT_FALSE(sideItem(2, 2).visible());
     clickAt(hiddenItem);
-    EXPECT_EQ(state.SelectedCard, card("7H"));
+    EXPECT_EQ(state.selectedCard, card("7H"));
     clickAt(sideItem(2, 5).geometry().topRight() + QPoint(-5, 40));
-    EXPECT_EQ(state.SelectedCard, kEmptyCard);
+    EXPECT_EQ(state.selectedCard, kNoCard);
 }
 
 TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_EQ(window->windowTitle(), "Board");
     EXPECT_EQ(canvas().size(), QSize(1016, 525));
-    EXPECT_EQ(window->btnTest().geometry(), QRect(0, 24, 57, 25));
-    EXPECT_EQ(window->btnTest().text(), "New");
-    const platform::Label& label = window->lblMovedCard();
-    EXPECT_EQ(label.geometry(), QRect(480, 16, 73, 17));
-    EXPECT_TRUE(label.fits(label.font(), label.size())) << "heading cut off";
-    EXPECT_EQ(window->lblMovedCard().text(), "Selected Card");
+    EXPECT_EQ(window->newButton().geometry(), QRect(0, 24, 57, 25));
+    EXPECT_EQ(window->newButton().text(), "New");
+    const auto* heading = window->findChild<platform::FixedLabel*>();
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->geometry(), QRect(480, 16, 73, 17));
+    EXPECT_TRUE(textIsWhole(*heading)) << "heading cut off";
+    EXPECT_EQ(heading->text(), "Selected Card");
     EXPECT_EQ(selectedBox().geometry(), QRect(480, 40, 65, 81));
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(centerItem(k).geometry(), QRect(480, 136 + 96 * k, 65, 81));
@@ -162,8 +166,7 @@ TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
     for (int n : {1, 5}) {
         longest.sideStack(n)[0] = card("KH");
         for (int i = 1; i <= 16; ++i) {
-            longest.sideStack(n)[static_cast<std::size_t>(i)] =
-                Card{static_cast<std::int16_t>(14 - i > 1 ? 14 - i : 2), 0};
+            longest.sideStack(n)[static_cast<std::size_t>(i)] = Card{14 - i > 1 ? 14 - i : 2, 0};
         }
     }
     showPosition(longest);
@@ -176,25 +179,22 @@ TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
     window->resize(1400, 900);
     QTest::qWait(10);
     EXPECT_EQ(sideItem(1, 16).geometry(), QRect(936, 136, 79, 97));
-    EXPECT_EQ(window->btnTest().geometry(), QRect(0, 24, 57, 25));
+    EXPECT_EQ(window->newButton().geometry(), QRect(0, 24, 57, 25));
     window->showMaximized();
     QTest::qWait(10);
     EXPECT_EQ(centerItem(2).geometry(), QRect(480, 328, 79, 97));
 }
 
 TEST_F(BoardWindowTest, MenuHasItsCaptionsAccessKeysAndNoShortcuts) {
-    const std::pair<const char*, const char*> items[] = {{"File", "&File"},
-                                                         {"F_NewGame", "&New Game"},
-                                                         {"F_Exit", "&Exit"},
-                                                         {"Info", "&Info"},
-                                                         {"I_Rules", "&Rules"},
-                                                         {"I_About", "&About"},
-                                                         {"I_A_Ketterline", "&Ketterline"},
-                                                         {"I_A_Dravonne", "&Dravonne"},
-                                                         {"I_A_Author", "&Author"},
-                                                         {"I_License", "&License"}};
+    const std::pair<const char*, const char*> items[] = {{"newGame", "&New Game"},
+                                                         {"exit", "&Exit"},
+                                                         {"rules", "&Rules"},
+                                                         {"aboutKetterline", "&Ketterline"},
+                                                         {"aboutDravonne", "&Dravonne"},
+                                                         {"aboutAuthor", "&Author"},
+                                                         {"license", "&License"}};
     for (const auto& [name, caption] : items) {
-        QAction* action = window->menuItem(name);
+        QAction* action = menuItem(name);
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->text(), caption);
         EXPECT_TRUE(action->shortcut().isEmpty()) << name;
@@ -202,6 +202,9 @@ TEST_F(BoardWindowTest, MenuHasItsCaptionsAccessKeysAndNoShortcuts) {
     }
     QList<QAction*> top = window->menuBar()->actions();
     ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), "&File");
+    EXPECT_EQ(top[1]->text(), "&Info");
+    EXPECT_EQ(top[1]->menu()->actions()[1]->text(), "&About");
     EXPECT_EQ(top[0]->menu()->actions().size(), 2);
     ASSERT_EQ(top[1]->menu()->actions().size(), 3);
     EXPECT_EQ(top[1]->menu()->actions()[1]->menu()->actions().size(), 3);
@@ -219,24 +222,23 @@ TEST_F(BoardWindowTest, MenuHasItsCaptionsAccessKeysAndNoShortcuts) {
 TEST_F(BoardWindowTest, NewGameReplacesAGameInProgress) {
     showPosition(midGamePosition());
     clickTopOf(1);
-    window->menuItem("F_NewGame")->trigger();
-    EXPECT_EQ(modBoard::CountSideStacks(state).Counts,
-              (std::array<std::int16_t, 8>{6, 6, 6, 6, 6, 6, 6, 6}));
+    menuItem("newGame")->trigger();
+    EXPECT_EQ(state.countSideStacks().cards, (std::array<int, 8>{6, 6, 6, 6, 6, 6, 6, 6}));
     EXPECT_FALSE(selectedBox().visible());
     EXPECT_EQ(sideItem(3, 5).picture().id, pictureOf(state, 3, 5));
 }
 
 class InfoCommandTest : public BoardWindowTest,
-                        public testing::WithParamInterface<std::pair<const char*, const char*>> {};
+                        public testing::WithParamInterface<std::pair<const char*, InfoWindowId>> {};
 
 TEST_P(InfoCommandTest, ShowsExactlyOneInstanceOfItsWindow) {
-    const auto [item, windowName] = GetParam();
-    platform::Form& info = forms.get(windowName);  // created hidden at start-up
+    const auto [item, id] = GetParam();
+    InfoWindow& info = program.window(id);  // made hidden at start-up
     EXPECT_FALSE(info.isVisible());
-    window->menuItem(item)->trigger();
-    window->menuItem(item)->trigger();
+    menuItem(item)->trigger();
+    menuItem(item)->trigger();
     EXPECT_TRUE(info.isVisible());
-    EXPECT_EQ(&forms.get(windowName), &info);
+    EXPECT_EQ(&program.window(id), &info);
     int shown = 0;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         shown += top->isVisible() && top != window;
@@ -248,29 +250,32 @@ TEST_P(InfoCommandTest, ShowsExactlyOneInstanceOfItsWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(InfoMenu, InfoCommandTest,
-                         testing::Values(std::pair{"I_Rules", "Rules"},
-                                         std::pair{"I_A_Ketterline", "AboutKetterline"},
-                                         std::pair{"I_A_Dravonne", "AboutDravonne"},
-                                         std::pair{"I_A_Author", "AboutAuthor"},
-                                         std::pair{"I_License", "License"}),
-                         [](const auto& info) { return std::string(info.param.second); });
+                         testing::Values(std::pair{"rules", InfoWindowId::Rules},
+                                         std::pair{"aboutKetterline",
+                                                   InfoWindowId::AboutKetterline},
+                                         std::pair{"aboutDravonne", InfoWindowId::AboutDravonne},
+                                         std::pair{"aboutAuthor", InfoWindowId::AboutAuthor},
+                                         std::pair{"license", InfoWindowId::License}),
+                         [](const auto& info) { return std::string(info.param.first); });
 
-TEST_F(BoardWindowTest, StartUpCreatesEveryWindowHiddenAndExitEndsTheProgram) {
-    for (const char* name : {"AboutKetterline", "AboutAuthor", "AboutDravonne", "License", "Rules",
-                             "Timers", "GameOver", "Win"}) {
-        EXPECT_TRUE(forms.isLoaded(name)) << name;
-        EXPECT_FALSE(forms.get(name).isVisible()) << name;
+TEST_F(BoardWindowTest, StartUpMakesEveryWindowHiddenAndExitEndsTheProgram) {
+    const int before = QApplication::topLevelWidgets().size();
+    for (int id = 0; id < kInfoWindowCount; ++id) {
+        EXPECT_FALSE(program.window(InfoWindowId(id)).isVisible()) << id;
     }
-    window->menuItem("I_Rules")->trigger();
-    window->menuItem("F_Exit")->trigger();
-    EXPECT_TRUE(forms.ended());
-    EXPECT_FALSE(forms.get("Rules").isVisible());
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << "a window made after start-up";
+    menuItem("rules")->trigger();
+    menuItem("exit")->trigger();
+    EXPECT_TRUE(program.ended());
+    EXPECT_FALSE(program.window(InfoWindowId::Rules).isVisible());
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(BoardWindowTest, ClosingTheBoardEndsTheProgram) {
-    window->menuItem("I_License")->trigger();
+    menuItem("license")->trigger();
     window->close();
-    EXPECT_TRUE(forms.ended());
+    EXPECT_TRUE(program.ended());
+    EXPECT_FALSE(program.window(InfoWindowId::License).isVisible());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QPushButton>
 #include <random>
 
 #include "board_fixture.h"
@@ -12,15 +13,15 @@ TEST(BoardMonkey, FiftyThousandRandomEventsKeepTheBoardConsistent) {
     SeededRandomSource random(99);
     Program program(random);
     const BoardState& state = program.state;
-    const platform::Forms& forms = program.forms;
-    Board& window = program.start();
+    BoardWindow& window = program.boardWindow();
+    program.start();
     auto clickAt = [&window](QPoint point) {
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           window.canvas().mapTo(&window, point));
     };
 
-    const char* commands[] = {"F_NewGame",    "I_Rules",    "I_A_Ketterline",
-                              "I_A_Dravonne", "I_A_Author", "I_License"};
+    const char* commands[] = {"newGame",       "rules",       "aboutKetterline",
+                              "aboutDravonne", "aboutAuthor", "license"};
     std::mt19937 rng(20261208);
     auto pick = [&rng](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(rng);
@@ -29,10 +30,11 @@ TEST(BoardMonkey, FiftyThousandRandomEventsKeepTheBoardConsistent) {
     for (int event = 0; event < 50000; ++event) {
         const int kind = pick(0, 999);
         if (kind < 5) {
-            window.menuItem(commands[pick(0, 5)])->trigger();
-            dealt = dealt || kind == 0;
+            const int command = pick(0, 5);
+            window.findChild<QAction*>(commands[command])->trigger();
+            dealt = dealt || command == 0;
         } else if (kind < 8) {
-            clickAt(window.btnTest().geometry().center());
+            clickAt(window.newButton().geometry().center());
             dealt = true;
         } else if (kind < 600) {
             // Mostly where the cards are, so that moves really happen.
@@ -43,7 +45,7 @@ TEST(BoardMonkey, FiftyThousandRandomEventsKeepTheBoardConsistent) {
         if (dealt) {
             ASSERT_TRUE(boardIsConsistent(state)) << "after event " << event;
         }
-        ASSERT_FALSE(forms.ended());
+        ASSERT_FALSE(program.ended());
     }
     EXPECT_TRUE(dealt);
 }

@@ -5,8 +5,7 @@
 #include <limits>
 #include <set>
 
-#include "game/modboard.h"
-#include "game/modcards.h"
+#include "game/board_state.h"
 #include "game/printing.h"
 #include "support/sources.h"
 
@@ -15,7 +14,7 @@ namespace {
 std::vector<int> numbersOf(const BoardState& board, int stack) {
     std::vector<int> numbers;
     for (const Card& card : board.sideStack(stack)) {
-        numbers.push_back(modCards::CardToNumber(card));
+        numbers.push_back(cardNumber(card));
     }
     return numbers;
 }
@@ -27,31 +26,31 @@ std::vector<int> dealtColumn(std::initializer_list<int> six) {
 }
 
 void expectWellFormedDeal(const BoardState& board) {
-    for (std::int16_t suit = 0; suit < 4; ++suit) {
-        EXPECT_EQ(board.CenterStack[static_cast<std::size_t>(suit)], (Card{1, suit}));
+    for (int suit = 0; suit < 4; ++suit) {
+        EXPECT_EQ(board.centerStacks[static_cast<std::size_t>(suit)], (Card{1, suit}));
     }
     std::set<int> seen;
     for (int n = 1; n <= 8; ++n) {
-        EXPECT_EQ(modBoard::CountSideStacks(board).of(n), 6) << board;
+        EXPECT_EQ(board.countSideStacks().of(n), 6) << board;
         for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-            const int number = modCards::CardToNumber(board.sideStack(n)[slot]);
+            const int number = cardNumber(board.sideStack(n)[slot]);
             if (slot < kDealtRows) {
                 EXPECT_GT(number, 0) << board;
                 EXPECT_NE((number - 1) % 13, 0) << "an ace on a side stack" << board;
                 seen.insert(number);
             } else {
-                EXPECT_EQ(board.sideStack(n)[slot], kEmptyCard) << board;
+                EXPECT_EQ(board.sideStack(n)[slot], kNoCard) << board;
             }
         }
     }
     EXPECT_EQ(seen.size(), 48u) << board;
-    EXPECT_EQ(board.SelectedCard, kEmptyCard);
+    EXPECT_EQ(board.selectedCard, kNoCard);
 }
 
 TEST(DealNewGame, SourceAlwaysZeroTakesTheSmallestCardLeft) {
     ConstantSource zero(0.0f);
     BoardState board;
-    modBoard::DealNewGame(board, zero);
+    dealNewGame(board, zero);
 
     expectWellFormedDeal(board);
     EXPECT_EQ(numbersOf(board, 5), dealtColumn({2, 10, 19, 28, 36, 45}));
@@ -65,7 +64,7 @@ TEST(DealNewGame, SourceAlwaysZeroTakesTheSmallestCardLeft) {
 TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
     ConstantSource almostOne(1.0f - 0x1p-24f);
     BoardState board;
-    modBoard::DealNewGame(board, almostOne);
+    dealNewGame(board, almostOne);
 
     expectWellFormedDeal(board);
     EXPECT_EQ(numbersOf(board, 5), dealtColumn({52, 44, 35, 26, 18, 9}));
@@ -75,17 +74,17 @@ TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
 TEST(DealNewGame, KeepsSelectedFromAndReplacesAGameInProgress) {
     ConstantSource zero(0.0f);
     BoardState board;
-    modBoard::DealNewGame(board, zero);
-    board.SelectedCard = board.sideStack(5)[5];
-    board.SelectedFrom = 5;
-    board.CenterStack[0] = Card{4, 0};
+    dealNewGame(board, zero);
+    board.selectedCard = board.sideStack(5)[5];
+    board.selectedFrom = 5;
+    board.centerStacks[0] = Card{4, 0};
     board.sideStack(2)[6] = Card{12, 3};
 
     ClockRandomSource clock;
-    modBoard::DealNewGame(board, clock);
+    dealNewGame(board, clock);
 
     expectWellFormedDeal(board);
-    EXPECT_EQ(board.SelectedFrom, 5);
+    EXPECT_EQ(board.selectedFrom, 5);
 }
 
 // A source that breaks its contract must still never index outside the pool.
@@ -94,7 +93,7 @@ class BrokenSourceTest : public testing::TestWithParam<float> {};
 TEST_P(BrokenSourceTest, StillDealsAWellFormedBoard) {
     ConstantSource broken(GetParam());
     BoardState board;
-    modBoard::DealNewGame(board, broken);
+    dealNewGame(board, broken);
     expectWellFormedDeal(board);
 }
 
@@ -121,7 +120,7 @@ TEST(ClockRandomSource, NoRowRepeatsTheSequenceOfTheRowBefore) {
     BoardState board;
     for (int deal = 0; deal < 2000; ++deal) {
         recording.rows.clear();
-        modBoard::DealNewGame(board, recording);
+        dealNewGame(board, recording);
         ASSERT_EQ(recording.rows.size(), 6u);
         for (std::size_t row = 1; row < recording.rows.size(); ++row) {
             ASSERT_NE(recording.rows[row], recording.rows[row - 1]) << "deal " << deal;
@@ -141,11 +140,11 @@ TEST(DealNewGame, EveryCardLandsInEverySlotEquallyOften) {
     ClockRandomSource clock;
     BoardState board;
     for (int deal = 0; deal < kDeals; ++deal) {
-        modBoard::DealNewGame(board, clock);
+        dealNewGame(board, clock);
         for (int n = 1; n <= 8; ++n) {
             for (int row = 0; row < kDealtRows; ++row) {
                 ++hits[static_cast<std::size_t>((n - 1) * kDealtRows + row)]
-                      [static_cast<std::size_t>(modCards::CardToNumber(board.sideStack(n)[row]))];
+                      [static_cast<std::size_t>(cardNumber(board.sideStack(n)[row]))];
             }
         }
     }

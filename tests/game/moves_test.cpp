@@ -1,11 +1,9 @@
-#include "game/moves.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "game/modcards.h"
+#include "game/play.h"
 #include "game/printing.h"
 #include "support/positions.h"
 
@@ -14,19 +12,19 @@ namespace {
 // Records the hook calls in order: 'C' for CheckGameEnd, 'R' for RefreshBoard.
 struct CallLog {
     std::string calls;
-    BoardHooks hooks{[this] { calls += 'R'; }, [this] { calls += 'C'; }};
+    PlayHooks hooks{[this] { calls += 'R'; }, [this] { calls += 'C'; }};
 };
 
 void hold(BoardState& board, int stack) {
-    const int top = modBoard::CountSideStacks(board).of(stack) - 1;
-    board.SelectedCard = board.sideStack(stack)[static_cast<std::size_t>(top)];
-    board.SelectedFrom = static_cast<std::int16_t>(stack);
+    const int top = board.countSideStacks().of(stack) - 1;
+    board.selectedCard = board.sideStack(stack)[static_cast<std::size_t>(top)];
+    board.selectedFrom = stack;
 }
 
 struct ClickRow {
     std::string name;
     std::function<void(BoardState&)> before;  // applied to midGamePosition()
-    std::function<void(BoardState&, const BoardHooks&)> click;
+    std::function<void(BoardState&, const PlayHooks&)> click;
     std::function<void(BoardState&)> after;  // the expected change to `before`
     std::string calls;
 };
@@ -38,21 +36,17 @@ void PrintTo(const ClickRow& row, std::ostream* out) {
 void nothing(BoardState&) {}
 
 auto side(int stack, int index) {
-    return [=](BoardState& b, const BoardHooks& h) {
-        SideStackClick(b, static_cast<std::int16_t>(stack), static_cast<std::int16_t>(index), h);
-    };
+    return [=](BoardState& b, const PlayHooks& h) { clickSideStack(b, stack, index, h); };
 }
 auto center(int index) {
-    return [=](BoardState& b, const BoardHooks& h) {
-        CenterStackClick(b, static_cast<std::int16_t>(index), h);
-    };
+    return [=](BoardState& b, const PlayHooks& h) { clickCenterStack(b, index, h); };
 }
-void background(BoardState& b, const BoardHooks& h) {
-    BackgroundClick(b, h);
+void background(BoardState& b, const PlayHooks& h) {
+    clickBackground(b, h);
 }
 void dropSelection(BoardState& b) {
-    b.SelectedCard = kEmptyCard;
-    b.SelectedFrom = -1;
+    b.selectedCard = kNoCard;
+    b.selectedFrom = -1;
 }
 
 class ClickTest : public testing::TestWithParam<ClickRow> {};
@@ -67,10 +61,10 @@ TEST_P(ClickTest, ChangesTheBoardAndCallsHooksInOrder) {
     CallLog log;
     row.click(board, log.hooks);
 
-    EXPECT_EQ(board.SideStack, expected.SideStack) << "got" << board << "want" << expected;
-    EXPECT_EQ(board.CenterStack, expected.CenterStack) << "got" << board << "want" << expected;
-    EXPECT_EQ(board.SelectedCard, expected.SelectedCard);
-    EXPECT_EQ(board.SelectedFrom, expected.SelectedFrom);
+    EXPECT_EQ(board.sideStacks, expected.sideStacks) << "got" << board << "want" << expected;
+    EXPECT_EQ(board.centerStacks, expected.centerStacks) << "got" << board << "want" << expected;
+    EXPECT_EQ(board.selectedCard, expected.selectedCard);
+    EXPECT_EQ(board.selectedFrom, expected.selectedFrom);
     EXPECT_EQ(log.calls, row.calls);
 }
 
@@ -82,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{"Held_TopCardOneHigher_MovesOntoIt", [](BoardState& b) { hold(b, 7); }, side(5, 1),
                  [](BoardState& b) {
                      b.sideStack(5)[2] = card("2C");
-                     b.sideStack(7)[0] = kEmptyCard;
+                     b.sideStack(7)[0] = kNoCard;
                      dropSelection(b);
                  },
                  "CR"},
@@ -90,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                  side(1, 2),
                  [](BoardState& b) {
                      b.sideStack(1)[3] = card("7H");
-                     b.sideStack(2)[1] = kEmptyCard;
+                     b.sideStack(2)[1] = kNoCard;
                      dropSelection(b);
                  },
                  "CR"},
@@ -110,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClickRow{"Held_EmptyStack_MovesIntoSlotZero", [](BoardState& b) { hold(b, 1); }, side(3, 0),
                  [](BoardState& b) {
                      b.sideStack(3)[0] = card("8C");
-                     b.sideStack(1)[2] = kEmptyCard;
+                     b.sideStack(1)[2] = kNoCard;
                      dropSelection(b);
                  },
                  "CR"},
@@ -118,14 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
                  side(3, 0),
                  [](BoardState& b) {
                      b.sideStack(3)[0] = card("2H");
-                     b.sideStack(4)[0] = kEmptyCard;
+                     b.sideStack(4)[0] = kNoCard;
                      dropSelection(b);
                  },
                  "CR"},
         ClickRow{"Held_TwoOntoAceOfItsSuit_Moves", [](BoardState& b) { hold(b, 4); }, center(1),
                  [](BoardState& b) {
-                     b.CenterStack[1] = card("2H");
-                     b.sideStack(4)[0] = kEmptyCard;
+                     b.centerStacks[1] = card("2H");
+                     b.sideStack(4)[0] = kNoCard;
                      dropSelection(b);
                  },
                  "RC"},
@@ -136,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  center(2),
                  [](BoardState& b) {
-                     b.CenterStack[2] = card("3D");
-                     b.sideStack(6)[1] = kEmptyCard;
+                     b.centerStacks[2] = card("3D");
+                     b.sideStack(6)[1] = kNoCard;
                      dropSelection(b);
                  },
                  "RC"},
@@ -166,29 +160,29 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ClickBeforeFirstDeal, SlotZeroTakesTheEmptyStackRouteAndLeavesNoCard) {
     BoardState board;  // the start state: zero cards everywhere, SelectedFrom 0
     CallLog log;
-    SideStackClick(board, 3, 0, log.hooks);
-    EXPECT_LT(modCards::CardToNumber(board.sideStack(3)[0]), 0);
-    EXPECT_EQ(board.SelectedFrom, -1);
+    clickSideStack(board, 3, 0, log.hooks);
+    EXPECT_LT(cardNumber(board.sideStack(3)[0]), 0);
+    EXPECT_EQ(board.selectedFrom, -1);
     EXPECT_EQ(log.calls, "CR");
 
     log.calls.clear();
-    SideStackClick(board, 5, 4, log.hooks);
-    CenterStackClick(board, 2, log.hooks);
+    clickSideStack(board, 5, 4, log.hooks);
+    clickCenterStack(board, 2, log.hooks);
     EXPECT_EQ(log.calls, "RRC");
-    EXPECT_EQ(modBoard::CountSideStacks(board).Counts, (std::array<std::int16_t, 8>{}));
+    EXPECT_EQ(board.countSideStacks().cards, (std::array<int, 8>{}));
 }
 
 TEST(ClickOnFullStack, NeverWritesPastTheLastSlot) {
     // Eighteen cards cannot arise in play; a hand-built board must still stay in bounds.
     BoardState board = position({});
     for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
-        board.sideStack(2)[slot] = Card{static_cast<std::int16_t>(13 - slot % 12), 0};
+        board.sideStack(2)[slot] = Card{13 - slot % 12, 0};
     }
     board.sideStack(6)[0] = Card{7, 3};  // one lower than the top card of stack 2
     hold(board, 6);
     const BoardState before = board;
-    SideStackClick(board, 2, 17, BoardHooks{});
-    EXPECT_EQ(board.SideStack, before.SideStack);
+    clickSideStack(board, 2, 17, PlayHooks{});
+    EXPECT_EQ(board.sideStacks, before.sideStacks);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
+#include "game/play.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
-#include "game/modcards.h"
-#include "game/moves.h"
 #include "game/printing.h"
 #include "game/random_source.h"
 #include "support/invariants.h"
@@ -16,30 +16,29 @@ TEST(RandomPlay, LongClickSequencesKeepEveryInvariant) {
     std::mt19937 rng(20261208);
     SeededRandomSource deals(7);
     BoardState board;
-    const BoardHooks hooks;
+    const PlayHooks hooks;
     bool dealt = false;
     auto pick = [&rng](int low, int high) {
-        return static_cast<std::int16_t>(std::uniform_int_distribution<int>(low, high)(rng));
+        return static_cast<int>(std::uniform_int_distribution<int>(low, high)(rng));
     };
 
     for (int step = 0; step < 200000; ++step) {
         const int kind = pick(0, 99);
-        const std::int16_t stack = pick(1, 8);
+        const int stack = pick(1, 8);
         if (kind < 45) {  // mostly the clicks a player makes: top cards and center stacks
-            const int count = modBoard::CountSideStacks(board).of(stack);
-            SideStackClick(board, stack, static_cast<std::int16_t>(count > 0 ? count - 1 : 0),
-                           hooks);
+            const int count = board.countSideStacks().of(stack);
+            clickSideStack(board, stack, count > 0 ? count - 1 : 0, hooks);
         } else if (kind < 70) {
-            CenterStackClick(board, pick(0, 3), hooks);
+            clickCenterStack(board, pick(0, 3), hooks);
         } else if (kind < 85) {
-            SideStackClick(board, stack, pick(-3, 20), hooks);
+            clickSideStack(board, stack, pick(-3, 20), hooks);
         } else if (kind < 90) {
-            SideStackClick(board, pick(-32768, 32767), pick(-32768, 32767), hooks);
-            CenterStackClick(board, pick(-32768, 32767), hooks);
+            clickSideStack(board, pick(-32768, 32767), pick(-32768, 32767), hooks);
+            clickCenterStack(board, pick(-32768, 32767), hooks);
         } else if (kind < 98) {
-            BackgroundClick(board, hooks);
+            clickBackground(board, hooks);
         } else {
-            modBoard::DealNewGame(board, deals);
+            dealNewGame(board, deals);
             dealt = true;
         }
         if (dealt) {
@@ -60,18 +59,15 @@ TEST(WholeGame, PlaysThroughTheClicksToFourKings) {
     });
     int refreshes = 0;
     int checks = 0;
-    const BoardHooks hooks{[&] { ++refreshes; }, [&] { ++checks; }};
-    auto top = [&](int n) {
-        return static_cast<std::int16_t>(modBoard::CountSideStacks(board).of(n) - 1);
-    };
+    const PlayHooks hooks{[&] { ++refreshes; }, [&] { ++checks; }};
+    auto top = [&](int n) { return static_cast<int>(board.countSideStacks().of(n) - 1); };
     ASSERT_TRUE(boardIsConsistent(board));
 
     // Side-stack moves first: 3S onto 4S, 2S onto 3S, the king of diamonds onto the
     // emptied stack 5, freeing the 2 of diamonds.
     for (auto [from, to] : {std::pair{5, 4}, std::pair{6, 4}, std::pair{3, 5}}) {
-        SideStackClick(board, static_cast<std::int16_t>(from), top(from), hooks);
-        SideStackClick(board, static_cast<std::int16_t>(to), std::max<std::int16_t>(top(to), 0),
-                       hooks);
+        clickSideStack(board, from, top(from), hooks);
+        clickSideStack(board, to, std::max<int>(top(to), 0), hooks);
         ASSERT_TRUE(boardIsConsistent(board));
     }
     EXPECT_EQ(board.sideStack(5)[0], card("KD"));
@@ -79,28 +75,28 @@ TEST(WholeGame, PlaysThroughTheClicksToFourKings) {
     // Then everything goes home, each time the top card that fits.
     for (int moves = 0; moves < 48; ++moves) {
         bool moved = false;
-        for (std::int16_t n = 1; n <= 8 && !moved; ++n) {
+        for (int n = 1; n <= 8 && !moved; ++n) {
             if (top(n) < 0) {
                 continue;
             }
             const Card candidate = board.sideStack(n)[static_cast<std::size_t>(top(n))];
-            SideStackClick(board, n, top(n), hooks);
-            CenterStackClick(board, candidate.Suit, hooks);
-            moved = board.CenterStack[static_cast<std::size_t>(candidate.Suit)] == candidate;
+            clickSideStack(board, n, top(n), hooks);
+            clickCenterStack(board, candidate.suit, hooks);
+            moved = board.centerStacks[static_cast<std::size_t>(candidate.suit)] == candidate;
             ASSERT_TRUE(boardIsConsistent(board));
         }
         ASSERT_TRUE(moved) << "stuck" << board;
     }
 
-    EXPECT_EQ(board.CenterStack,
+    EXPECT_EQ(board.centerStacks,
               (std::array<Card, 4>{card("KC"), card("KH"), card("KD"), card("KS")}));
     EXPECT_EQ(sideStackCards(board), 0);
     // A complete center stack takes nothing more, and nothing else happens.
     const BoardState won = board;
-    CenterStackClick(board, 0, hooks);
-    SideStackClick(board, 1, 0, hooks);
-    EXPECT_EQ(board.SideStack, won.SideStack);
-    EXPECT_EQ(board.CenterStack, won.CenterStack);
+    clickCenterStack(board, 0, hooks);
+    clickSideStack(board, 1, 0, hooks);
+    EXPECT_EQ(board.sideStacks, won.sideStacks);
+    EXPECT_EQ(board.centerStacks, won.centerStacks);
     EXPECT_GT(refreshes, 0);
     EXPECT_GT(checks, 0);
 }

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QTest>
 #include <functional>
 
-#include "platform/controls.h"
-#include "platform/imagecanvas.h"
+#include "platform/fixed_label.h"
+#include "platform/image_canvas.h"
 
 namespace {
 
@@ -19,34 +20,33 @@ Picture solid(int id, QSize size, Qt::GlobalColor colour) {
     return Picture{id, pixmap};
 }
 
-// Three overlapping items of array "A" at x = 10, 30, 50 (40 x 40, item 2 on top), a single
-// image, a label over empty background and a picture box over item 2. Every raised click is
-// logged as "A<index>", "background" or "box".
+// Three overlapping images "A0", "A1", "A2" at x = 10, 30, 50 (40 x 40, A2 on top), an image
+// without a click handler and a label over empty background. Every click is logged as the
+// image's name or "background".
 class CanvasTest : public ::testing::Test {
 public:
     void SetUp() override {
         canvas_.resize(200, 100);
-        array_ =
-            &canvas_.addArray("A", 3, [](int16_t i) { return QRect(10 + 20 * i, 10, 40, 40); });
-        array_->Click = [this](int16_t i) { log_.push_back("A" + QString::number(i)); };
-        single_ = &canvas_.addImage("S", QRect(150, 10, 30, 30));
-        canvas_.BackgroundClick = [this] { log_.push_back("background"); };
-        new platform::Label(&canvas_, "Selected Card", QRect(10, 60, 60, 20));
-        box_ = new platform::PictureBox(&canvas_, solid(7, {10, 10}, Qt::blue), {70, 30, 10, 10});
-        box_->Click = [this] { log_.push_back("box"); };
+        for (int i = 0; i < 3; ++i) {
+            items_.push_back(&canvas_.addImage(QRect(10 + 20 * i, 10, 40, 40), [this, i] {
+                log_.push_back("A" + QString::number(i));
+            }));
+        }
+        single_ = &canvas_.addImage(QRect(150, 10, 30, 30));
+        canvas_.onBackgroundClick = [this] { log_.push_back("background"); };
+        new platform::FixedLabel("Selected Card", QRect(10, 60, 60, 20), &canvas_);
         canvas_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas_));
     }
 
-    Image& item(int16_t i) { return array_->item(i); }
+    Image& item(int i) { return *items_[static_cast<std::size_t>(i)]; }
     // Input goes to the window, which routes it to the widget under the pointer as a real
     // click would; the canvas is the window's only content, so their coordinates agree.
     QWindow* window() { return canvas_.windowHandle(); }
 
     ImageCanvas canvas_;
-    platform::ImageArray* array_ = nullptr;
+    std::vector<Image*> items_;
     Image* single_ = nullptr;
-    platform::PictureBox* box_ = nullptr;
     QStringList log_;
 };
 
@@ -83,16 +83,8 @@ const ClickCase kClickCases[] = {
      {85, 20},
      "background"},
     {"ClickOnNoImageIsABackgroundClick", {}, {120, 90}, "background"},
-    {"SingleImageSwallowsTheClick", {}, {160, 20}, ""},
+    {"ImageWithoutHandlerSwallowsTheClick", {}, {160, 20}, ""},
     {"LabelSwallowsTheClick", {}, {20, 65}, ""},
-    {"VisiblePictureBoxTakesItsClick", {}, {75, 35}, "box"},
-    {"HiddenPictureBoxPassesTheClickBelow", [](CanvasTest& t) { t.box_->hide(); }, {75, 35}, "A2"},
-    {"DrawingOrderDecidesWhichItemTakesTheClick",
-     [](CanvasTest& t) {
-         t.canvas_.setDrawingOrder({&t.item(2), &t.item(1), &t.item(0)});
-     },
-     {55, 20},
-     "A1"},
     {"ImageTakesThePictureSizeAndKeepsItsCorner",
      [](CanvasTest& t) {
          t.item(2).setPicture(solid(1, {10, 10}, Qt::red));
@@ -127,8 +119,7 @@ TEST_F(CanvasTest, RightButtonRaisesNothing) {
     EXPECT_EQ(log_.join(",").toStdString(), "");
 }
 
-TEST_F(CanvasTest, PaintsVisiblePicturesInDrawingOrderAndNothingElse) {
-    box_->hide();
+TEST_F(CanvasTest, PaintsVisiblePicturesInOrderAndNothingElse) {
     item(0).setPicture(solid(1, {40, 40}, Qt::red));
     item(1).setPicture(solid(2, {40, 40}, Qt::green));
     item(2).setPicture(solid(3, {40, 40}, Qt::blue));
@@ -143,67 +134,66 @@ TEST_F(CanvasTest, PaintsVisiblePicturesInDrawingOrderAndNothingElse) {
     EXPECT_EQ(shot.pixel(160, 20), QColor(Qt::yellow).rgb());
     EXPECT_EQ(shot.pixel(5, 5), background);
 
-    canvas_.setDrawingOrder({&item(1), &item(0)});
-    shot = canvas_.grab().toImage();
-    EXPECT_EQ(shot.pixel(45, 15), QColor(Qt::red).rgb());
-
     // A region of two rectangles goes through the canvas's buffered path: the same pixels
     // inside it, nothing painted outside it.
     QImage split(canvas_.size(), QImage::Format_ARGB32_Premultiplied);
     split.fill(Qt::magenta);
     // render() puts the region's bounding corner at the offset given.
     canvas_.render(&split, {10, 10}, QRegion(10, 10, 40, 10) + QRegion(150, 10, 30, 10));
-    EXPECT_EQ(split.pixel(45, 15), QColor(Qt::red).rgb());
+    EXPECT_EQ(split.pixel(45, 15), QColor(Qt::green).rgb());
     EXPECT_EQ(split.pixel(15, 15), QColor(Qt::red).rgb());
     EXPECT_EQ(split.pixel(160, 15), QColor(Qt::yellow).rgb());
     EXPECT_EQ(split.pixel(45, 25), QColor(Qt::magenta).rgb());
     EXPECT_EQ(split.pixel(100, 15), QColor(Qt::magenta).rgb());
 }
 
-TEST_F(CanvasTest, ImagesKeepTheirIdentity) {
-    EXPECT_EQ(array_->count(), 3);
-    EXPECT_EQ(item(1).index(), 1);
-    EXPECT_EQ(item(1).array(), array_);
-    EXPECT_EQ(single_->index(), -1);
-    EXPECT_EQ(&canvas_.array("A"), array_);
-    EXPECT_EQ(&canvas_.image("S"), single_);
+TEST_F(CanvasTest, ImageAtFindsTheTopmostVisibleImage) {
     EXPECT_EQ(canvas_.imageAt({55, 20}), &item(2));
+    EXPECT_EQ(canvas_.imageAt({35, 20}), &item(1));
+    item(2).setVisible(false);
+    EXPECT_EQ(canvas_.imageAt({55, 20}), &item(1));
+    EXPECT_EQ(canvas_.imageAt({120, 90}), nullptr);
     EXPECT_EQ(item(0).geometry(), QRect(10, 10, 40, 40));
-}
-
-TEST_F(CanvasTest, ItemOutOfRangeEndsTheProgram) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(array_->item(3), "out of range");
-    EXPECT_DEATH(array_->item(-1), "out of range");
 }
 
 }  // namespace
 
 namespace {
 
+// Whether the label's text, wrapped at its width in its font, fits `room`.
+bool fitsIn(const QLabel& label, QSize room) {
+    const QRect needed =
+        QFontMetrics(label.font())
+            .boundingRect(QRect(0, 0, label.width(), QWIDGETSIZE_MAX),
+                          static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
+    return needed.right() < room.width() && needed.bottom() < room.height();
+}
+
 // Labels fitted to their room: a text that fits keeps the inherited font, one that does not
 // shrinks until it fits its rectangle, the client area and the label below it.
 TEST(LabelFitting, ShrinksOnlyTextsThatDoNotFitTheirRoom) {
+    using platform::FixedLabel;
     QWidget window;
     const QString longText = QStringLiteral(
         "A rather long sentence that needs several lines at the default size of the font");
-    auto* fitting = new platform::Label(&window, QStringLiteral("Short"), {0, 0, 200, 20});
-    auto* crowded = new platform::Label(&window, longText, {0, 30, 200, 60});
-    auto* below = new platform::Label(&window, QStringLiteral("Below"), {0, 70, 200, 20});
+    auto* fitting = new FixedLabel(QStringLiteral("Short"), {0, 0, 200, 20}, &window);
+    auto* crowded = new FixedLabel(longText, {0, 30, 200, 60}, &window);
+    auto* below = new FixedLabel(QStringLiteral("Below"), {0, 70, 200, 20}, &window);
     auto* atTheEdge =
-        new platform::Label(&window, QStringLiteral("Sorry, Game Over"), {150, 100, 200, 100});
+        new FixedLabel(QStringLiteral("Sorry, Game Over"), {150, 100, 200, 100}, &window);
     const qreal inherited = window.font().pointSizeF();
-    ASSERT_FALSE(crowded->fits(crowded->font(), {200, 40})) << "the case needs a long text";
-    ASSERT_FALSE(atTheEdge->fits(atTheEdge->font(), {90, 100})) << "the case needs a wide text";
+    ASSERT_FALSE(fitsIn(*crowded, {200, 40})) << "the case needs a long text";
+    ASSERT_FALSE(fitsIn(*atTheEdge, {90, 100})) << "the case needs a wide text";
 
-    platform::fitLabels(window, {240, 200});  // 90 pixels left right of atTheEdge
+    // 90 pixels are left to the right of atTheEdge.
+    platform::fitTextsToRoom(window.findChildren<FixedLabel*>(), {240, 200});
 
     EXPECT_EQ(fitting->font().pointSizeF(), inherited);
     EXPECT_EQ(below->font().pointSizeF(), inherited);
     EXPECT_LT(crowded->font().pointSizeF(), inherited);
-    EXPECT_GE(crowded->font().pointSizeF(), platform::Label::kSmallestPointSize);
-    EXPECT_TRUE(crowded->fits(crowded->font(), {200, 40})) << "runs into the label below";
-    EXPECT_TRUE(atTheEdge->fits(atTheEdge->font(), {90, 100})) << "runs off the window";
+    EXPECT_GE(crowded->font().pointSizeF(), 7.0);
+    EXPECT_TRUE(fitsIn(*crowded, {200, 40})) << "runs into the label below";
+    EXPECT_TRUE(fitsIn(*atTheEdge, {90, 100})) << "runs off the window";
 }
 
 }  // namespace

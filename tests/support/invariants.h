@@ -4,15 +4,14 @@
 
 #include <set>
 
-#include "game/modboard.h"
-#include "game/modcards.h"
+#include "game/board_state.h"
 #include "game/printing.h"
 
 // The invariants that every click keeps once a game has been dealt; shared by the model's
 // property test and the window's monkey test.
 inline int sideStackCards(const BoardState& board) {
     int total = 0;
-    for (std::int16_t count : modBoard::CountSideStacks(board).Counts) {
+    for (int count : board.countSideStacks().cards) {
         total += count;
     }
     return total;
@@ -20,15 +19,15 @@ inline int sideStackCards(const BoardState& board) {
 
 inline int centerValues(const BoardState& board) {
     int total = 0;
-    for (const Card& top : board.CenterStack) {
-        total += top.Value;
+    for (const Card& top : board.centerStacks) {
+        total += top.rank;
     }
     return total;
 }
 
 // The invariants that every click keeps once a game has been dealt.
 inline testing::AssertionResult boardIsConsistent(const BoardState& board) {
-    const StackCounts counts = modBoard::CountSideStacks(board);
+    const StackCounts counts = board.countSideStacks();
     std::set<int> numbers;
     for (int n = 1; n <= 8; ++n) {
         const int count = counts.of(n);
@@ -37,19 +36,19 @@ inline testing::AssertionResult boardIsConsistent(const BoardState& board) {
         }
         for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
             const Card& card = board.sideStack(n)[static_cast<std::size_t>(slot)];
-            if ((slot < count) != (modCards::CardToNumber(card) > 0)) {
+            if ((slot < count) != (cardNumber(card) > 0)) {
                 return testing::AssertionFailure() << "gap in stack " << n << board;
             }
-            if (slot < count && !numbers.insert(modCards::CardToNumber(card)).second) {
+            if (slot < count && !numbers.insert(cardNumber(card)).second) {
                 return testing::AssertionFailure() << card << " twice" << board;
             }
         }
     }
     // A deal leaves SelectedFrom stale with nothing held, so "held" is judged by the card.
-    if (board.SelectedCard != kEmptyCard) {
-        if (!isSideStackNumber(board.SelectedFrom) || counts.of(board.SelectedFrom) == 0 ||
-            board.SelectedCard != board.sideStack(board.SelectedFrom)[static_cast<std::size_t>(
-                                      counts.of(board.SelectedFrom) - 1)]) {
+    if (board.selectedCard != kNoCard) {
+        if (!isSideStack(board.selectedFrom) || counts.of(board.selectedFrom) == 0 ||
+            board.selectedCard != board.sideStack(board.selectedFrom)[static_cast<std::size_t>(
+                                      counts.of(board.selectedFrom) - 1)]) {
             return testing::AssertionFailure() << "held card is not its stack's top" << board;
         }
     }

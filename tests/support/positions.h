@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/modboard.h"
+#include "game/board_state.h"
 
 // "7H", "10D", "AS": rank then suit letter (C, H, D, S).
 inline Card card(std::string_view text) {
@@ -13,13 +13,13 @@ inline Card card(std::string_view text) {
     static constexpr std::string_view kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
                                                   "8", "9", "10", "J", "Q", "K"};
     static constexpr std::string_view kSuits = "CHDS";
-    std::int16_t value = 0;
-    for (std::int16_t i = 0; i < 13; ++i) {
+    int value = 0;
+    for (int i = 0; i < 13; ++i) {
         if (kRanks[i] == rank) {
-            value = static_cast<std::int16_t>(i + 1);
+            value = i + 1;
         }
     }
-    return Card{value, static_cast<std::int16_t>(kSuits.find(suit))};
+    return Card{value, static_cast<int>(kSuits.find(suit))};
 }
 
 // A cleared board with the given side stacks (bottom card first) and center tops; nothing
@@ -28,15 +28,15 @@ inline BoardState position(const std::map<int, std::vector<std::string_view>>& s
                            const std::array<std::string_view, 4>& centers = {"AC", "AH", "AD",
                                                                              "AS"}) {
     BoardState board;
-    modBoard::ClearBoard(board);
-    board.SelectedFrom = -1;
+    board.clear();
+    board.selectedFrom = -1;
     for (const auto& [n, cards] : stacks) {
         for (std::size_t slot = 0; slot < cards.size(); ++slot) {
             board.sideStack(n)[slot] = card(cards[slot]);
         }
     }
     for (std::size_t suit = 0; suit < 4; ++suit) {
-        board.CenterStack[suit] = card(centers[suit]);
+        board.centerStacks[suit] = card(centers[suit]);
     }
     return board;
 }

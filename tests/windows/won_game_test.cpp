@@ -1,5 +1,6 @@
 #include "board/board_fixture.h"
 #include "support/positions.h"
+#include "windows/info_windows_fixture.h"
 
 namespace {
 
@@ -7,16 +8,15 @@ namespace {
 // stacks, so the whole game is won by moving each stack's top card to its suit's stack.
 BoardState oneMoveAtATimeToWin() {
     BoardState board = position({});
-    for (std::int16_t suit = 0; suit < 4; ++suit) {
-        for (std::int16_t slot = 0; slot < 12; ++slot) {
-            board.sideStack(suit + 1)[static_cast<std::size_t>(slot)] =
-                Card{static_cast<std::int16_t>(13 - slot), suit};
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int slot = 0; slot < 12; ++slot) {
+            board.sideStack(suit + 1)[static_cast<std::size_t>(slot)] = Card{13 - slot, suit};
         }
     }
     return board;
 }
 
-class WonGameTest : public BoardWindowTest, public testing::WithParamInterface<const char*> {};
+class WonGameTest : public BoardWindowTest, public testing::WithParamInterface<InfoWindowId> {};
 
 TEST_P(WonGameTest, EndOfGameWindowStaysHiddenWhenAllCardsReachTheCenter) {
     showPosition(oneMoveAtATimeToWin());
@@ -27,15 +27,14 @@ TEST_P(WonGameTest, EndOfGameWindowStaysHiddenWhenAllCardsReachTheCenter) {
         }
     }
     for (int suit = 0; suit < 4; ++suit) {
-        ASSERT_EQ(state.CenterStack[static_cast<std::size_t>(suit)].Value, 13) << suit;
+        ASSERT_EQ(state.centerStacks[static_cast<std::size_t>(suit)].rank, 13) << suit;
     }
     QCoreApplication::processEvents();
-    ASSERT_TRUE(forms.isLoaded(GetParam()));
-    EXPECT_FALSE(forms.get(GetParam()).isVisible());
+    EXPECT_FALSE(program.window(GetParam()).isVisible());
     EXPECT_TRUE(window->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(EndOfGame, WonGameTest, testing::Values("Win", "GameOver"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(EndOfGame, WonGameTest,
+                         testing::Values(InfoWindowId::Win, InfoWindowId::GameOver));
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "game/random_source.h"
 #include "program.h"
@@ -27,25 +29,25 @@ bool save(QWidget& window, const QDir& dir, const QString& name) {
 
 // Plays the first legal move found from each side stack's top card: onto a center stack
 // first, then onto another side stack. Returns false when none is left.
-bool playOneMove(BoardState& state, Board& window) {
-    const BoardImages& images = window.images();
+bool playOneMove(const BoardState& state, BoardWindow& window) {
+    const StackCounts counts = state.countSideStacks();
     for (int from = 1; from <= kSideStackCount; ++from) {
-        const int count = modBoard::CountSideStacks(state).of(from);
+        const int count = counts.of(from);
         if (count == 0) {
             continue;
         }
         const Card card = state.sideStack(from)[static_cast<std::size_t>(count - 1)];
-        if (state.CenterStack[static_cast<std::size_t>(card.Suit)].Value + 1 == card.Value) {
-            images.sideStack(from).Click(static_cast<std::int16_t>(count - 1));
-            images.Stack1->Click(card.Suit);
+        if (state.centerStacks[static_cast<std::size_t>(card.suit)].rank + 1 == card.rank) {
+            window.onSideStackClicked(from, count - 1);
+            window.onCenterStackClicked(card.suit);
             return true;
         }
         for (int to = 1; to <= kSideStackCount; ++to) {
-            const int target = modBoard::CountSideStacks(state).of(to);
+            const int target = counts.of(to);
             if (to != from && target > 0 &&
-                state.sideStack(to)[static_cast<std::size_t>(target - 1)].Value == card.Value + 1) {
-                images.sideStack(from).Click(static_cast<std::int16_t>(count - 1));
-                images.sideStack(to).Click(static_cast<std::int16_t>(target - 1));
+                state.sideStack(to)[static_cast<std::size_t>(target - 1)].rank == card.rank + 1) {
+                window.onSideStackClicked(from, count - 1);
+                window.onSideStackClicked(to, target - 1);
                 return true;
             }
         }
@@ -70,23 +72,23 @@ int main(int argc, char* argv[]) {
 
     SeededRandomSource random(1);
     Program program(random);
-    BoardState& state = program.state;
-    platform::Forms& forms = program.forms;
-    Board& window = program.start();
+    const BoardState& state = program.state;
+    BoardWindow& window = program.boardWindow();
+    program.start();
     bool ok = save(window, dir, QStringLiteral("start.png"));
 
-    window.btnTest().click();
+    window.newButton().click();
     ok = save(window, dir, QStringLiteral("dealt.png")) && ok;
 
     // Play on until a side stack is empty, dealing again from the same seeded sequence
     // while a game gets stuck first; then pick up a card.
     auto hasEmptyStack = [&state] {
-        const auto counts = modBoard::CountSideStacks(state).Counts;
+        const auto counts = state.countSideStacks().cards;
         return std::find(counts.begin(), counts.end(), 0) != counts.end();
     };
     for (int deal = 0; deal < 500 && !hasEmptyStack(); ++deal) {
         if (deal > 0) {
-            window.btnTest().click();
+            window.newButton().click();
         }
         // Side-to-side moves can go round in circles, so each game gets a bounded number.
         for (int moves = 0; moves < 100 && !hasEmptyStack() && playOneMove(state, window);
@@ -94,20 +96,24 @@ int main(int argc, char* argv[]) {
         }
     }
     for (int n = 1; n <= kSideStackCount; ++n) {
-        const int count = modBoard::CountSideStacks(state).of(n);
+        const int count = state.countSideStacks().of(n);
         if (count > 0) {
-            window.images().sideStack(n).Click(static_cast<std::int16_t>(count - 1));
+            window.onSideStackClicked(n, count - 1);
             break;
         }
     }
     ok = save(window, dir, QStringLiteral("midgame.png")) && ok;
 
     // The information windows that the Info menu reaches, as they open.
-    for (const char* name :
-         {"Rules", "AboutKetterline", "AboutDravonne", "AboutAuthor", "License"}) {
-        const QString form = QString::fromLatin1(name);
-        forms.show(form);
-        ok = save(forms.get(form), dir, form.toLower() + QStringLiteral(".png")) && ok;
+    const std::pair<InfoWindowId, const char*> shown[] = {
+        {InfoWindowId::Rules, "rules.png"},
+        {InfoWindowId::AboutKetterline, "aboutketterline.png"},
+        {InfoWindowId::AboutDravonne, "aboutdravonne.png"},
+        {InfoWindowId::AboutAuthor, "aboutauthor.png"},
+        {InfoWindowId::License, "license.png"}};
+    for (const auto& [id, file] : shown) {
+        program.show(id);
+        ok = save(program.window(id), dir, QLatin1String(file)) && ok;
     }
     return ok ? 0 : 1;
 }

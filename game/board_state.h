@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+
+#include "game/card.h"
+
+class RandomSource;
+
+inline constexpr int kSideStackCount = 8;
+inline constexpr int kSlotsPerSideStack = 18;
+inline constexpr int kDealtRows = 6;
+
+// Side stacks are numbered 1..8: 1..4 fan out to the right of the center stacks, 5..8 to the
+// left.
+constexpr bool isSideStack(int stack) {
+    return stack >= 1 && stack <= kSideStackCount;
+}
+
+// One column of face-up cards. Slot 0 is the bottom card; the cards fill the slots from 0
+// without gaps, the highest occupied slot is the top card, and the slots above hold kNoCard.
+using SideStack = std::array<Card, kSlotsPerSideStack>;
+
+// How many cards each side stack holds at one moment. A click takes one such snapshot
+// before it changes anything and works from it throughout.
+struct StackCounts {
+    std::array<int, kSideStackCount> cards{};
+
+    // stack must be 1..8.
+    int of(int stack) const { return cards[static_cast<unsigned>(stack - 1)]; }
+};
+
+// The whole state of one game. A value-initialised board is the program's state at
+// start-up: every card is kStartupCard and selectedFrom is 0.
+struct BoardState {
+    std::array<SideStack, kSideStackCount> sideStacks{};  // through sideStack(stack) only
+    // The top card of each suit's center stack, indexed by suit; the cards beneath are gone.
+    std::array<Card, kSuitCount> centerStacks{};
+    // While a card is held: a copy of the top card of side stack selectedFrom, which it
+    // does not leave until it moves. kNoCard otherwise.
+    Card selectedCard{};
+    // 1..8 while a card is held, -1 when none is, 0 before the first selection. A new deal
+    // leaves it as it was; nothing reads it until the next selection sets it.
+    int selectedFrom = 0;
+
+    // stack must be 1..8.
+    SideStack& sideStack(int stack) { return sideStacks[static_cast<unsigned>(stack - 1)]; }
+    const SideStack& sideStack(int stack) const {
+        return sideStacks[static_cast<unsigned>(stack - 1)];
+    }
+
+    // Counts the cards anywhere in each column (not the position of the first free slot;
+    // the two agree while the stacks have no gaps). kNoCard and kStartupCard do not count.
+    StackCounts countSideStacks() const;
+
+    // Empties the selection, the center stacks and every slot; selectedFrom keeps its value.
+    void clear();
+};
+
+// The order in which a deal fills the side stacks within each row.
+inline constexpr std::array<int, kSideStackCount> kDealOrder{5, 1, 6, 2, 7, 3, 8, 4};
+
+// Starts a new game: clears the board, lays the four aces on their center stacks and deals
+// the other 48 cards face up in six rows, one card per side stack in kDealOrder, reseeding
+// the random source before each row. Does not redraw.
+void dealNewGame(BoardState& board, RandomSource& random);

@@ -1,5 +1,0 @@
-#include "game/modgame.h"
-
-namespace modGame {
-void CheckGameEnd() {}
-}  // namespace modGame

@@ -1,0 +1,70 @@
+#include "platform/fixed_label.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace platform {
+
+FixedLabel::FixedLabel(const QString& text, QRect rect, QWidget* parent, Qt::Alignment alignment)
+    : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(alignment | Qt::AlignTop);
+    setGeometry(rect);
+}
+
+void FixedLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void FixedLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void FixedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+namespace {
+
+constexpr qreal kSmallestPointSize = 7.0;
+
+// Whether the whole text, wrapped at the label's width, fits `room` (measured from the
+// label's top-left corner) in `font`.
+bool fits(const QLabel& label, const QFont& font, QSize room) {
+    const QRect needed = QFontMetrics(font).boundingRect(
+        QRect(0, 0, label.width(), QWIDGETSIZE_MAX),
+        static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
+    return needed.right() < room.width() && needed.bottom() < room.height();
+}
+
+QSize roomOf(const QLabel& label, const QList<FixedLabel*>& labels, QSize clientSize) {
+    const QRect own = label.geometry();
+    QSize room(std::min(own.width(), clientSize.width() - own.x()),
+               std::min(own.height(), clientSize.height() - own.y()));
+    for (const QLabel* other : labels) {
+        const QRect below = other->geometry();
+        if (other != &label && below.top() > own.top() && below.intersects(own)) {
+            room.setHeight(std::min(room.height(), below.top() - own.top()));
+        }
+    }
+    return room;
+}
+
+}  // namespace
+
+void fitTextsToRoom(const QList<FixedLabel*>& labels, QSize clientSize) {
+    for (FixedLabel* label : labels) {
+        const QSize room = roomOf(*label, labels, clientSize);
+        QFont smaller = label->font();
+        while (!fits(*label, smaller, room) && smaller.pointSizeF() - 0.5 >= kSmallestPointSize) {
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
+        }
+        if (smaller != label->font()) {
+            label->setFont(smaller);
+        }
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,123 @@
+#include "platform/image_canvas.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+void Image::setVisible(bool visible) {
+    if (visible == visible_) {
+        return;
+    }
+    visible_ = visible;
+    if (!picture_.isNull()) {
+        canvas_->imageChanged(geometry_);
+    }
+}
+
+void Image::setPicture(const Picture& picture) {
+    // A redraw sets every image of the board, most of them to what they already show.
+    if (picture.id == picture_.id && picture.pixmap.cacheKey() == picture_.pixmap.cacheKey()) {
+        return;
+    }
+    const QRect before = geometry_;
+    const bool wasDrawn = visible_ && !picture_.isNull();
+    picture_ = picture;
+    if (!picture_.isNull()) {
+        geometry_.setSize(picture_.pixmap.deviceIndependentSize().toSize());
+    }
+    if (wasDrawn || (visible_ && !picture_.isNull())) {
+        canvas_->imageChanged(before | geometry_);
+    }
+}
+
+ImageCanvas::ImageCanvas(QWidget* parent) : QWidget(parent) {
+    // The window colour behind the images, also when the canvas is grabbed on its own.
+    setAutoFillBackground(true);
+}
+
+Image& ImageCanvas::addImage(QRect designRect, std::function<void()> onClick) {
+    return images_.emplace_back(Image(*this, designRect, std::move(onClick)));
+}
+
+Image* ImageCanvas::imageAt(QPoint point) {
+    const auto topmost = std::find_if(images_.rbegin(), images_.rend(), [&](const Image& image) {
+        return image.visible_ && image.geometry_.contains(point);
+    });
+    return topmost == images_.rend() ? nullptr : &*topmost;
+}
+
+void ImageCanvas::paintEvent(QPaintEvent* event) {
+    pendingRepaint_ = QRect();
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    if (event->region().rectCount() <= 1) {
+        drawImages(painter, dirty);
+        return;
+    }
+    // A region of several rectangles (a child control or another window beside the change):
+    // drawn into one rectangle first and blended in a single call, since into such a clip
+    // Qt's raster engine draws every pixmap span by span through its thread pool.
+    QPixmap buffer(dirty.size() * devicePixelRatio());
+    buffer.setDevicePixelRatio(devicePixelRatio());
+    buffer.fill(palette().color(backgroundRole()));
+    {
+        QPainter bufferPainter(&buffer);
+        bufferPainter.translate(-dirty.topLeft());
+        drawImages(bufferPainter, dirty);
+    }
+    painter.drawPixmap(dirty.topLeft(), buffer);
+}
+
+void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {
+    for (const Image& image : images_) {
+        if (image.visible_ && !image.picture_.isNull() && image.geometry_.intersects(dirty)) {
+            painter.drawPixmap(image.geometry_.topLeft(), image.picture_.pixmap);
+        }
+    }
+}
+
+void ImageCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    pressed_ = true;
+    pressedImage_ = imageAt(event->position().toPoint());
+}
+
+void ImageCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    const QPoint point = event->position().toPoint();
+    if (!std::exchange(pressed_, false) || !rect().contains(point)) {
+        return;
+    }
+    Image* const released = imageAt(point);
+    if (released != pressedImage_) {
+        return;
+    }
+    const std::function<void()>& onClick = released ? released->onClick_ : onBackgroundClick;
+    if (onClick) {
+        onClick();
+    }
+}
+
+void ImageCanvas::imageChanged(const QRect& area) {
+    // One rectangle around everything changed since the last paint, never a region of
+    // several: into a clip of several rectangles Qt's raster engine draws each pixmap span by
+    // span through its thread pool, which made the paint of a new deal take milliseconds
+    // instead of a tenth of one. Each update covers the ones before it, so the pending
+    // region stays this one rectangle.
+    pendingRepaint_ |= area;
+    update(pendingRepaint_);
+}
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+#include <deque>
+#include <functional>
+
+#include "platform/picture.h"
+
+class QPainter;
+
+namespace platform {
+
+class ImageCanvas;
+
+// A windowless image: a rectangle of its canvas that may show a picture. It has no window of
+// its own, so a hundred and fifty of them cost the window system nothing; the canvas draws
+// them and decides which one a click belongs to. Images live as long as their canvas, at a
+// fixed address.
+class Image {
+public:
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+
+    // The image does not stretch: from now on it covers exactly the picture's size, keeping
+    // its top-left corner. The null picture clears what the image shows and leaves its
+    // rectangle as it is.
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+
+    // In pixels of the canvas: the design rectangle until the image first gets a picture.
+    QRect geometry() const { return geometry_; }
+
+private:
+    friend class ImageCanvas;
+    Image(ImageCanvas& canvas, QRect design, std::function<void()> onClick)
+        : canvas_(&canvas), onClick_(std::move(onClick)), geometry_(design) {}
+
+    ImageCanvas* canvas_;
+    std::function<void()> onClick_;
+    Picture picture_;
+    QRect geometry_;
+    bool visible_ = true;
+};
+
+// The client area of a window that holds windowless images and draws them over the window
+// colour, each image over the ones added before it. Child widgets lie above all images and
+// take their own clicks.
+//
+// A click is a press and a release of the left button over the same image (or both over the
+// background). It belongs to the topmost visible image under the pointer, whether that image
+// shows a picture or not; hidden images take no clicks.
+class ImageCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ImageCanvas(QWidget* parent = nullptr);
+
+    // Adds an image on top of all earlier ones; onClick (which may be empty) runs when it is
+    // clicked.
+    Image& addImage(QRect designRect, std::function<void()> onClick = {});
+
+    // The topmost visible image containing the point, or nullptr.
+    Image* imageAt(QPoint point);
+
+    // Runs for a click on no visible image and no child widget.
+    std::function<void()> onBackgroundClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    friend class Image;
+    void imageChanged(const QRect& area);
+    void drawImages(QPainter& painter, const QRect& dirty) const;
+
+    std::deque<Image> images_;  // back to front
+    // Where the left button went down: pressedImage_ is nullptr for the background.
+    bool pressed_ = false;
+    Image* pressedImage_ = nullptr;
+    QRect pendingRepaint_;  // everything changed since the last paint
+};
+
+}  // namespace platform

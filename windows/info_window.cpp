@@ -1,0 +1,100 @@
+#include "windows/info_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <utility>
+
+#include "platform/fixed_label.h"
+#include "platform/twips.h"
+
+namespace {
+
+using platform::twipsRect;
+
+QRect pixels(const QRect& twips) {
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+}  // namespace
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+    }
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && std::exchange(pressed_, false) &&
+        rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+InfoWindow::InfoWindow(const WindowDesign& design)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | design.titleButtons |
+                           (design.fixedSize ? Qt::MSWindowsFixedSizeDialogHint : Qt::Widget)),
+      clientSize_(platform::twipsSize(design.clientTwips.width(), design.clientTwips.height())),
+      fixedSize_(design.fixedSize) {
+    setWindowTitle(design.caption);
+    // Only the Board's closing ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(clientSize_);
+    for (const ControlDesign& control : design.controls) {
+        QWidget* made = nullptr;
+        switch (control.kind) {
+            case ControlDesign::Kind::Text:
+            case ControlDesign::Kind::CenteredText:
+                made = new platform::FixedLabel(control.content, pixels(control.twips), this,
+                                                control.kind == ControlDesign::Kind::CenteredText
+                                                    ? Qt::AlignHCenter
+                                                    : Qt::AlignLeft);
+                break;
+            case ControlDesign::Kind::Picture: {
+                auto* box = new PictureBox(this);
+                box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                box->setGeometry(pixels(control.twips));
+                box->setPixmap(QPixmap(control.content));
+                made = box;
+                break;
+            }
+            case ControlDesign::Kind::OkButton: {
+                auto* button = new QPushButton(control.content, this);
+                button->setGeometry(pixels(control.twips));
+                // As in any dialog it is the default button: Enter, Return and Escape anywhere in
+                // the window click it.
+                button->setDefault(true);
+                for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
+                            &QPushButton::click);
+                }
+                connect(button, &QPushButton::clicked, this, &QWidget::hide);
+                made = button;
+                break;
+            }
+        }
+        made->setObjectName(QLatin1String(control.name));
+    }
+}
+
+void InfoWindow::setVisible(bool visible) {
+    if (visible && !sized_) {
+        sized_ = true;
+        if (fixedSize_) {
+            setFixedSize(clientSize_);
+        } else {
+            resize(clientSize_);
+        }
+        platform::fitTextsToRoom(findChildren<platform::FixedLabel*>(), clientSize_);
+    }
+    QWidget::setVisible(visible);
+}
+
+void InfoWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QLabel>
+#include <QRect>
+#include <QWidget>
+#include <vector>
+
+class QPushButton;
+
+// What one control of an information window is and where it stands, in twips of the client
+// area. Controls are made in the order listed, so a later one lies over an earlier one.
+struct ControlDesign {
+    enum class Kind {
+        Text,          // a fixed label, left-aligned
+        CenteredText,  // a fixed label, centred
+        Picture,       // a picture box; `content` is the picture's resource path
+        OkButton,      // the button that hides the window
+    };
+    Kind kind;
+    const char* name;  // the object name, saying what the control shows
+    QString content;
+    QRect twips;
+};
+
+struct WindowDesign {
+    QString caption;
+    QSize clientTwips;
+    // A fixed window has a thin border and cannot be resized; the others have the normal
+    // resizable frame and keep their controls where they are when resized.
+    bool fixedSize = false;
+    Qt::WindowFlags titleButtons;  // among minimise, maximise and close
+    std::vector<ControlDesign> controls;
+};
+
+// A picture drawn unscaled at the top-left of its box, without a border. A hidden box draws
+// nothing and takes no clicks: they go to whatever lies beneath.
+class PictureBox : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    // A press and a release of the left button, both on the box.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A fixed window of absolutely placed texts and pictures and an OK button that hides it,
+// keeping everything as it was for the next showing. Closing it through its close box
+// announces closed(); its owner then lets it go.
+class InfoWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit InfoWindow(const WindowDesign& design);
+
+    template <class Control = QWidget>
+    Control* control(const char* name) const {
+        return findChild<Control*>(QLatin1String(name));
+    }
+    QSize clientSize() const { return clientSize_; }
+
+    // The first time the window is shown it takes its client size and fits its texts.
+    void setVisible(bool visible) override;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QSize clientSize_;
+    bool fixedSize_;
+    bool sized_ = false;
+};

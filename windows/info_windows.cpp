@@ -1,0 +1,204 @@
+#include "windows/info_windows.h"
+
+#include "resources/pictures.h"
+
+namespace {
+
+using Kind = ControlDesign::Kind;
+
+// What the About windows tell about the program's maker and author. The addresses are kept
+// short on purpose: each stands after a run of spaces in a one-line text, and a longer one
+// would wrap below the text's edge and vanish.
+const QString kAuthor = QStringLiteral("Peter Lindqvist");
+const QString kRightsNotice = QStringLiteral("\u00a9 1997 Dravonne Software");
+const QString kWebAddress = QStringLiteral("www.dravonne.example");
+const QString kCommentsAddress = QStringLiteral("comments@dravonne.example");
+const QString kHomePageRequestAddress = QStringLiteral("url@dravonne.example");
+
+constexpr Qt::WindowFlags kMinimiseClose = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kMinimiseMaximiseClose = kMinimiseClose | Qt::WindowMaximizeButtonHint;
+
+WindowDesign rules() {
+    return {QStringLiteral("Rules"),
+            {6420, 3315},
+            false,
+            kMinimiseMaximiseClose,
+            {{Kind::OkButton, "ok", QStringLiteral("OK"), {2760, 2760, 855, 375}},
+             {Kind::CenteredText, "heading", QStringLiteral("Rules"), {2880, 120, 855, 255}},
+             {Kind::Text,
+              "goal",
+              QStringLiteral(
+                  "The goal of the game is to stack all cards of the same suit in increasing "
+                  "order on the four spots in the middle of the board. In order to move a card, "
+                  "you must first select it by clicking on it (it will then appear as the "
+                  "selected card) and then click on card to which you wish to move it. You can "
+                  "only move a card if it is one of the 8 top cards on the side stacks."),
+              {120, 480, 6135, 975}},
+             {Kind::Text,
+              "moves",
+              QStringLiteral(
+                  "A card can be only in two ways. First it can be moved onto one of the four "
+                  "center stacks if its value is one greater than the card currently on the "
+                  "satck and it is of the same suit.Second, it can be moved onto one of the "
+                  "eight side stacks if the card being moved has value one less than the value "
+                  "of the top card on the stack, or if the stack is empty."),
+              {120, 1560, 6135, 1095}}}};
+}
+
+// The product icon and the maker's logo share one place: exactly one of them shows.
+WindowDesign aboutKetterline() {
+    return {QStringLiteral("About Ketterline"),
+            {5820, 1995},
+            false,
+            kMinimiseClose,
+            {{Kind::Picture, "productIcon", resources::programEmblemPath(), {360, 360, 480, 480}},
+             {Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
+             {Kind::Picture, "makerLogo", resources::makerLogoPath(), {240, 240, 720, 720}},
+             {Kind::Text,
+              "comments",
+              QStringLiteral("If you have any comments or thoughts on this program, please send "
+                             "them to ") +
+                  kCommentsAddress,
+              {1200, 1080, 3135, 615}},
+             {Kind::Text, "rightsNotice", kRightsNotice, {1200, 480, 3135, 255}},
+             {Kind::Text, "author", QStringLiteral("by ") + kAuthor, {1200, 720, 3135, 255}},
+             {Kind::Text,
+              "programName",
+              QStringLiteral("Ketterline version 1.0"),
+              {1200, 240, 3135, 255}}}};
+}
+
+WindowDesign aboutDravonne() {
+    return {QStringLiteral("About Dravonne Software"),
+            {6300, 2235},
+            false,
+            kMinimiseClose,
+            {{Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
+             {Kind::Picture, "makerLogo", resources::makerLogoPath(), {240, 240, 720, 720}},
+             {Kind::Text,
+              "homePageRequest",
+              QStringLiteral("      ") + kHomePageRequestAddress,
+              {1080, 1920, 2535, 1455}},
+             {Kind::Text,
+              "homePageOffer",
+              QStringLiteral(" Or, we will send you the current URL of Dravonne Software's home "
+                             "pae if you send an e-mail to:"),
+              {1080, 1200, 3255, 735}},
+             {Kind::Text,
+              "webSiteIntro",
+              QStringLiteral("To find out more about Dravonne Software and about other programs "
+                             "made by Dravonne Software you can visit our web site. Our website "
+                             "can be reached from the web site: "),
+              {1080, 120, 3135, 975}},
+             {Kind::Text,
+              "webAddress",
+              QStringLiteral("      ") + kWebAddress,
+              {1080, 960, 3135, 255}}}};
+}
+
+WindowDesign aboutAuthor() {
+    return {
+        QStringLiteral("About Author"),
+        {4695, 1155},
+        false,
+        kMinimiseClose,
+        {{Kind::OkButton, "ok", QStringLiteral("Ok"), {3360, 120, 1215, 375}},
+         {Kind::Text, "webAddress", QStringLiteral("     ") + kWebAddress, {120, 720, 3135, 255}},
+         {Kind::Text,
+          "intro",
+          QStringLiteral("To find out about the author, you can visit the web site:"),
+          {120, 240, 3135, 495}}}};
+}
+
+WindowDesign license() {
+    return {QStringLiteral("License"),
+            {4695, 1215},
+            false,
+            kMinimiseClose,
+            {{Kind::OkButton, "ok", QStringLiteral("Ok"), {3360, 120, 1215, 375}},
+             {Kind::Text,
+              "note",
+              QStringLiteral("The current License Agreement, and Registration Information are "
+                             "available  from the Dravonne Software Home Page (see "
+                             "Info->About->Dravonne)"),
+              {120, 240, 3135, 975}}}};
+}
+
+WindowDesign win() {
+    return {QStringLiteral("You Win"),
+            {2550, 1125},
+            true,
+            Qt::WindowCloseButtonHint,
+            {{Kind::OkButton, "ok", QStringLiteral("OK"), {840, 600, 855, 375}},
+             {Kind::Text,
+              "message",
+              QStringLiteral("Congratulations You Win!!"),
+              {240, 240, 2175, 375}}}};
+}
+
+WindowDesign gameOver() {
+    return {QStringLiteral("Game Over"),
+            {1560, 1095},
+            true,
+            Qt::WindowCloseButtonHint,
+            {{Kind::OkButton, "ok", QStringLiteral("OK"), {360, 480, 855, 375}},
+             {Kind::Text, "message", QStringLiteral("Sorry, Game Over"), {120, 120, 2175, 255}}}};
+}
+
+// It held a sequence timer that was never started; only its caption is left to show.
+WindowDesign timers() {
+    return {
+        QStringLiteral("Timers"),
+        {4680, 3195},
+        false,
+        kMinimiseMaximiseClose,
+        {{Kind::Text, "timerCaption", QStringLiteral("Sequence Timer"), {120, 720, 1335, 255}}}};
+}
+
+WindowDesign designOf(InfoWindowId id) {
+    switch (id) {
+        case InfoWindowId::Rules:
+            return rules();
+        case InfoWindowId::AboutKetterline:
+            return aboutKetterline();
+        case InfoWindowId::AboutDravonne:
+            return aboutDravonne();
+        case InfoWindowId::AboutAuthor:
+            return aboutAuthor();
+        case InfoWindowId::License:
+            return license();
+        case InfoWindowId::Win:
+            return win();
+        case InfoWindowId::GameOver:
+            return gameOver();
+        case InfoWindowId::Timers:
+            return timers();
+    }
+    return timers();
+}
+
+// Each click on the icon that shows swaps it for the other; a hidden box takes no clicks. A
+// new window starts with the product icon.
+void swapIconsOnClick(InfoWindow& window) {
+    auto* product = window.control<PictureBox>("productIcon");
+    auto* logo = window.control<PictureBox>("makerLogo");
+    logo->hide();
+    QObject::connect(product, &PictureBox::clicked, &window, [product, logo] {
+        product->hide();
+        logo->show();
+    });
+    QObject::connect(logo, &PictureBox::clicked, &window, [product, logo] {
+        logo->hide();
+        product->show();
+    });
+}
+
+}  // namespace
+
+std::unique_ptr<InfoWindow> makeInfoWindow(InfoWindowId id) {
+    auto window = std::make_unique<InfoWindow>(designOf(id));
+    if (id == InfoWindowId::AboutKetterline) {
+        swapIconsOnClick(*window);
+    }
+    return window;
+}
