@@ -1,8 +1,8 @@
 // The cost of a deal (six reseeds of the clock source included) and of each kind of click.
 #include <benchmark/benchmark.h>
 
-#include "game/modboard.h"
-#include "game/moves.h"
+#include "game/board_state.h"
+#include "game/play.h"
 #include "game/random_source.h"
 
 namespace {
@@ -11,7 +11,7 @@ void BM_DealNewGame(benchmark::State& state) {
     ClockRandomSource random;
     BoardState board;
     for (auto _ : state) {
-        modBoard::DealNewGame(board, random);
+        dealNewGame(board, random);
         benchmark::DoNotOptimize(board);
     }
 }
@@ -20,16 +20,16 @@ BENCHMARK(BM_DealNewGame);
 BoardState dealtBoard() {
     ClockRandomSource random;
     BoardState board;
-    modBoard::DealNewGame(board, random);
+    dealNewGame(board, random);
     return board;
 }
 
 // Selecting a top card: the commonest click.
 void BM_SideStackClick(benchmark::State& state) {
     BoardState board = dealtBoard();
-    const BoardHooks hooks{[] {}, [] {}};
+    const PlayHooks hooks{[] {}, [] {}};
     for (auto _ : state) {
-        SideStackClick(board, 3, 5, hooks);
+        clickSideStack(board, 3, 5, hooks);
         benchmark::DoNotOptimize(board);
     }
 }
@@ -38,11 +38,11 @@ BENCHMARK(BM_SideStackClick);
 // A refused center move after a selection; both clicks count the stacks.
 void BM_CenterStackClick(benchmark::State& state) {
     BoardState board = dealtBoard();
-    const BoardHooks hooks{[] {}, [] {}};
+    const PlayHooks hooks{[] {}, [] {}};
     for (auto _ : state) {
-        board.SelectedCard = board.sideStack(3)[5];
-        board.SelectedFrom = 3;
-        CenterStackClick(board, 0, hooks);
+        board.selectedCard = board.sideStack(3)[5];
+        board.selectedFrom = 3;
+        clickCenterStack(board, 0, hooks);
         benchmark::DoNotOptimize(board);
     }
 }
@@ -50,9 +50,9 @@ BENCHMARK(BM_CenterStackClick);
 
 void BM_BackgroundClick(benchmark::State& state) {
     BoardState board = dealtBoard();
-    const BoardHooks hooks{[] {}, [] {}};
+    const PlayHooks hooks{[] {}, [] {}};
     for (auto _ : state) {
-        BackgroundClick(board, hooks);
+        clickBackground(board, hooks);
         benchmark::DoNotOptimize(board);
     }
 }
