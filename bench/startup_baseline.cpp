@@ -1,12 +1,10 @@
 // The baseline for start-up: a minimal empty Qt 6 main window with an empty menu bar and a
-// client area of the Board's size, shown at once. Ended at its first painted window by the
-// same probe as startup_game.
+// client area of the Board's size, shown at once, run like startup_game (startup_session.h).
 //
 // Built a second time as startup_baseline_text with BASELINE_WITH_TEXT: the same window with
 // one label and one push button on it, where the Board has its "Selected Card" heading and
 // "New" button. It shows what a window's first text costs by itself, since the empty window
 // lays out no text at all.
-#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -14,19 +12,13 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "bench/startup_probe.h"
+#include "bench/startup_session.h"
 #include "board/layout.h"
-#include "platform/twips.h"
 
 int main(int argc, char* argv[]) {
-    startup::Marks marks;
-    marks.mark("main");
-    QApplication app(argc, argv);
-    startup::FirstPaintProbe probe(marks);
-    app.installEventFilter(&probe);
-    marks.mark("qapplication");
+    startup::Session session(argc, argv);
 
-    const QSize client = platform::twipsSize(boardLayout::kClientWidth, boardLayout::kClientHeight);
+    const QSize client = boardLayout::kClientSize;
     QMainWindow window;
     window.menuBar();  // created empty
     auto* central = new QWidget;
@@ -34,14 +26,13 @@ int main(int argc, char* argv[]) {
     window.setCentralWidget(central);
 #ifdef BASELINE_WITH_TEXT
     auto* label = new QLabel(QStringLiteral("Selected Card"), central);
-    label->setGeometry(boardLayout::kSelectedCardLabel);
+    label->setGeometry(boardLayout::kSelectedCardHeading);
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     auto* button = new QPushButton(QStringLiteral("New"), central);
     button->setGeometry(boardLayout::kNewButton);
 #endif
     window.resize(client.width(), client.height() + window.menuBar()->sizeHint().height());
-    marks.mark("before_load");
+    session.mark("before_load");
     window.show();
-    marks.mark("loaded");
-    return QApplication::exec();
+    return session.runToFirstPaint();
 }

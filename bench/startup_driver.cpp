@@ -3,7 +3,7 @@
 //
 //   startup_driver [--runs N] [--warmup W] NAME=PROGRAM [NAME=PROGRAM ...]
 //
-// Each program prints "mark <name> <CLOCK_MONOTONIC ns>" lines (see startup_probe.h) and exits
+// Each program prints "mark <name> <CLOCK_MONOTONIC ns>" lines (see startup_session.h) and exits
 // at its first painted window. The driver reads CLOCK_MONOTONIC right before posix_spawn, so a
 // time covers exec, dynamic loading, static initialisation, main and the first paint. Peak
 // memory is each child's own ru_maxrss from wait4. The first program is the reference of the

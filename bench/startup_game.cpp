@@ -1,26 +1,20 @@
-// The program's start-up exactly as main.cpp runs it, ended at the first painted window by
-// the probe (see startup_probe.h). The marks between the steps only read a clock.
+// The program's start-up exactly as main.cpp runs it, ended at the first painted window (see
+// startup_session.h). The marks between the steps only read a clock.
 #include <QApplication>
 #include <QIcon>
 
-#include "bench/startup_probe.h"
+#include "bench/startup_session.h"
 #include "game/random_source.h"
 #include "program.h"
 #include "resources/pictures.h"
 
 int main(int argc, char* argv[]) {
-    startup::Marks marks;
-    marks.mark("main");
-    QApplication app(argc, argv);
-    startup::FirstPaintProbe probe(marks);
-    app.installEventFilter(&probe);
-    marks.mark("qapplication");
+    startup::Session session(argc, argv);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;
     Program program(random);
-    marks.mark("before_load");
+    session.mark("before_load");
     program.start();
-    marks.mark("loaded");
-    return program.forms.ended() ? 0 : QApplication::exec();
+    return session.runToFirstPaint();
 }
