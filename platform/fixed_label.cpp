@@ -55,14 +55,24 @@ QSize roomOf(const QLabel& label, const QList<FixedLabel*>& labels, QSize client
 }  // namespace
 
 void fitTextsToRoom(const QList<FixedLabel*>& labels, QSize clientSize) {
-    for (FixedLabel* label : labels) {
-        const QSize room = roomOf(*label, labels, clientSize);
-        QFont smaller = label->font();
-        while (!fits(*label, smaller, room) && smaller.pointSizeF() - 0.5 >= kSmallestPointSize) {
-            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
-        }
-        if (smaller != label->font()) {
-            label->setFont(smaller);
+    if (labels.isEmpty()) {
+        return;
+    }
+    // The labels of one window share their font: the largest size at which every text fits.
+    QFont font = labels.first()->font();
+    const auto allFit = [&] {
+        return std::all_of(labels.begin(), labels.end(), [&](const FixedLabel* label) {
+            return fits(*label, font, roomOf(*label, labels, clientSize));
+        });
+    };
+    bool smaller = false;
+    while (!allFit() && font.pointSizeF() - 0.5 >= kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        smaller = true;
+    }
+    if (smaller) {
+        for (FixedLabel* label : labels) {
+            label->setFont(font);
         }
     }
 }

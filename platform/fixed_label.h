@@ -21,12 +21,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-// The windows were laid out for a smaller user-interface font than today's defaults. Each
-// label of a window whose text does not fit its room in the inherited font gets a smaller
-// one, half a point at a time down to 7 points; only then is its text cut. A label's room is
-// its rectangle, ended early at the edges of a client area of clientSize and where another
-// label that overlaps it from below begins, so that no text runs into another or off the
-// window. Windows do this when first shown.
+// The windows were laid out for a smaller user-interface font than today's defaults. When a
+// text of a window does not fit its room in the inherited font, every label of that window
+// gets one smaller font: the largest, in half points down to 7 points, at which every text
+// fits; only then is a text cut. A label's room is its rectangle, ended early at the edges of
+// a client area of clientSize and where another label that overlaps it from below begins, so
+// that no text runs into another or off the window. The labels must share one font to begin
+// with. Windows do this when first shown.
 void fitTextsToRoom(const QList<FixedLabel*>& labels, QSize clientSize);
 
 }  // namespace platform

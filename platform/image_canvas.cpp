@@ -110,6 +110,12 @@ void ImageCanvas::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void ImageCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt's default treats the second press as one more press; here it belongs to the click
+    // before it, and the release that follows, with no press of its own, does nothing.
+    event->accept();
+}
+
 void ImageCanvas::imageChanged(const QRect& area) {
     // One rectangle around everything changed since the last paint, never a region of
     // several: into a clip of several rectangles Qt's raster engine draws each pixmap span by

@@ -49,7 +49,8 @@ private:
 //
 // A click is a press and a release of the left button over the same image (or both over the
 // background). It belongs to the topmost visible image under the pointer, whether that image
-// shows a picture or not; hidden images take no clicks.
+// shows a picture or not; hidden images take no clicks. A double-click is one click: its second
+// press is taken and does nothing.
 class ImageCanvas : public QWidget {
     Q_OBJECT
 
@@ -70,6 +71,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     friend class Image;

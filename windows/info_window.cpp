@@ -34,6 +34,11 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click: the click before it has been raised already.
+    event->accept();
+}
+
 InfoWindow::InfoWindow(const WindowDesign& design)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | design.titleButtons |

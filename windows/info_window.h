@@ -33,7 +33,7 @@ struct WindowDesign {
 };
 
 // A picture drawn unscaled at the top-left of its box, without a border. A hidden box draws
-// nothing and takes no clicks: they go to whatever lies beneath.
+// nothing and takes no clicks: they go to whatever lies beneath. A double-click is one click.
 class PictureBox : public QLabel {
     Q_OBJECT
 
@@ -47,6 +47,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;

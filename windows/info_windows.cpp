@@ -9,7 +9,7 @@ using Kind = ControlDesign::Kind;
 // What the About windows tell about the program's maker and author. The addresses are kept
 // short on purpose: each stands after a run of spaces in a one-line text, and a longer one
 // would wrap below the text's edge and vanish.
-const QString kAuthor = QStringLiteral("Peter Lindqvist");
+const QString kAuthor = QStringLiteral("the Ketterline authors");
 const QString kRightsNotice = QStringLiteral("\u00a9 1997 Dravonne Software");
 const QString kWebAddress = QStringLiteral("www.dravonne.example");
 const QString kCommentsAddress = QStringLiteral("comments@dravonne.example");

@@ -99,6 +99,24 @@ TEST_F(BoardWindowTest, MovesOntoSideCenterAndEmptyStacks) {
     EXPECT_FALSE(sideItem(8, 1).visible());
 }
 
+// A double-click is one click: its second press does not pick the moved card up again.
+TEST_F(BoardWindowTest, DoubleClickOnADestinationMovesOnlyOnce) {
+    showPosition(midGamePosition());
+    clickTopOf(2);  // 7H, then a double-click on 8C
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       canvas().mapTo(window, sideItem(1, 2).geometry().center()));
+    EXPECT_EQ(state.sideStack(1)[3], card("7H"));
+    EXPECT_EQ(state.selectedCard, kNoCard);
+    EXPECT_FALSE(selectedBox().visible());
+
+    clickTopOf(6);  // 4C, then a double-click on the empty stack 3
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       canvas().mapTo(window, sideItem(3, 0).geometry().center()));
+    EXPECT_EQ(state.sideStack(3)[0], card("4C"));
+    EXPECT_EQ(state.selectedCard, kNoCard);
+    EXPECT_FALSE(selectedBox().visible());
+}
+
 TEST_F(BoardWindowTest, RefusedCenterMoveAndBackgroundClickDropTheSelection) {
     showPosition(midGamePosition());
 

@@ -114,6 +114,15 @@ TEST_F(CanvasTest, PressOnOneImageAndReleaseOnAnotherRaisesNothing) {
     EXPECT_EQ(log_.join(",").toStdString(), "");
 }
 
+TEST_F(CanvasTest, DoubleClickIsOneClick) {
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, {55, 20});
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, {120, 90});
+    EXPECT_EQ(log_.join(",").toStdString(), "A2,background");
+    // A double-click does not swallow the next click.
+    QTest::mouseClick(window(), Qt::LeftButton, {}, {55, 20}, 1000);
+    EXPECT_EQ(log_.join(",").toStdString(), "A2,background,A2");
+}
+
 TEST_F(CanvasTest, RightButtonRaisesNothing) {
     QTest::mouseClick(window(), Qt::RightButton, {}, {55, 20});
     EXPECT_EQ(log_.join(",").toStdString(), "");
@@ -169,9 +178,9 @@ bool fitsIn(const QLabel& label, QSize room) {
     return needed.right() < room.width() && needed.bottom() < room.height();
 }
 
-// Labels fitted to their room: a text that fits keeps the inherited font, one that does not
-// shrinks until it fits its rectangle, the client area and the label below it.
-TEST(LabelFitting, ShrinksOnlyTextsThatDoNotFitTheirRoom) {
+// Labels fitted to their room: when one text does not fit its rectangle, the client area and
+// the label below it, every label of the window takes the largest size at which all fit.
+TEST(LabelFitting, OneWindowOneSizeAtWhichEveryTextFits) {
     using platform::FixedLabel;
     QWidget window;
     const QString longText = QStringLiteral(
@@ -188,12 +197,28 @@ TEST(LabelFitting, ShrinksOnlyTextsThatDoNotFitTheirRoom) {
     // 90 pixels are left to the right of atTheEdge.
     platform::fitTextsToRoom(window.findChildren<FixedLabel*>(), {240, 200});
 
-    EXPECT_EQ(fitting->font().pointSizeF(), inherited);
-    EXPECT_EQ(below->font().pointSizeF(), inherited);
-    EXPECT_LT(crowded->font().pointSizeF(), inherited);
-    EXPECT_GE(crowded->font().pointSizeF(), 7.0);
+    const qreal fitted = crowded->font().pointSizeF();
+    EXPECT_LT(fitted, inherited);
+    EXPECT_GE(fitted, 7.0);
+    for (const FixedLabel* label : {fitting, below, atTheEdge}) {
+        EXPECT_EQ(label->font().pointSizeF(), fitted) << label->text().toStdString();
+    }
     EXPECT_TRUE(fitsIn(*crowded, {200, 40})) << "runs into the label below";
     EXPECT_TRUE(fitsIn(*atTheEdge, {90, 100})) << "runs off the window";
+    QFont larger = crowded->font();
+    larger.setPointSizeF(fitted + 0.5);
+    crowded->setFont(larger);
+    atTheEdge->setFont(larger);
+    EXPECT_FALSE(fitsIn(*crowded, {200, 40}) && fitsIn(*atTheEdge, {90, 100}))
+        << "half a point larger would have fitted as well";
+}
+
+TEST(LabelFitting, TextsThatFitKeepTheInheritedFont) {
+    QWidget window;
+    const qreal inherited = window.font().pointSizeF();
+    auto* label = new platform::FixedLabel(QStringLiteral("Short"), {0, 0, 200, 20}, &window);
+    platform::fitTextsToRoom({label}, {200, 20});
+    EXPECT_EQ(label->font().pointSizeF(), inherited);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 
 #include "info_windows_fixture.h"
 #include "platform/twips.h"
@@ -84,6 +85,17 @@ TEST_P(EveryWindowTest, EveryTextIsWholeAndClearOfTheOthers) {
     }
 }
 
+TEST_P(EveryWindowTest, TextsOfOneWindowShareOneSize) {
+    showAndWait(GetParam());
+    QSet<qreal> sizes;
+    for (const QLabel* label : window(GetParam()).findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) {
+            sizes.insert(label->font().pointSizeF());
+        }
+    }
+    EXPECT_EQ(sizes.size(), 1) << sizes.values().size();
+}
+
 TEST_P(EveryWindowTest, PicturesShowWholeAtTheirNaturalSize) {
     for (const QLabel* box : window(GetParam()).findChildren<QLabel*>()) {
         if (!box->pixmap().isNull()) {
@@ -107,6 +119,8 @@ TEST_F(InfoWindowsTest, TextsKeepTheirOwnSpellingAndSpacing) {
         {InfoWindowId::License, "note", "Registration Information are available  from"},
         {InfoWindowId::Win, "message", "Congratulations You Win!!"},
         {InfoWindowId::AboutKetterline, "programName", "Ketterline version 1.0"},
+        // The author is named so that no real person can be meant.
+        {InfoWindowId::AboutKetterline, "author", "by the Ketterline authors"},
     };
     for (const auto& [id, name, text] : kept) {
         const auto* label = control<QLabel>(id, name);
@@ -182,6 +196,16 @@ INSTANTIATE_TEST_SUITE_P(
                     IconCase{"ClosedThenClickedSwapsFromProductIcon", 3,
                              Interruption::ClosedThroughCloseBox, 1, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AboutKetterlineTest, DoubleClickSwapsTheIconsOnce) {
+    showAndWait(kAbout);
+    QTest::mouseDClick(about().windowHandle(), Qt::LeftButton, {},
+                       productIcon()->geometry().center());
+    expectShowingMakersLogo(true);
+    QTest::mouseDClick(about().windowHandle(), Qt::LeftButton, {},
+                       productIcon()->geometry().center(), 1000);
+    expectShowingMakersLogo(false);
+}
 
 struct MissCase {
     const char* name;
