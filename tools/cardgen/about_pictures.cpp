@@ -15,22 +15,22 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 
 }  // namespace
 
-QImage makerLogo() {
-    constexpr int kSide = 48;
-    constexpr int kReach = 40;  // half the pinwheel's width, in half pixels
-    constexpr int kGap = 3;     // the white cross between the blades, in half pixels
+QImage makerLogo(int scale) {
+    const int side = 48 * scale;
+    const int reach = 40 * scale;  // half the pinwheel's width, in half pixels
+    const int gap = 3 * scale;     // the white cross between the blades, in half pixels
     // Clockwise from the top right.
     constexpr std::array<QRgb, 4> kBlades{qRgb(237, 28, 36), qRgb(255, 196, 0), qRgb(0, 166, 81),
                                           qRgb(0, 114, 206)};
-    QImage logo = makeCanvas(kSide, kSide, kWhite);
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
+    QImage logo = makeCanvas(side, side, kWhite);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
             // Offsets from the centre in half pixels: odd numbers, symmetric both ways.
-            const int a = 2 * x + 1 - kSide;
-            const int b = 2 * y + 1 - kSide;
+            const int a = 2 * x + 1 - side;
+            const int b = 2 * y + 1 - side;
             const int along = std::abs(a);
             const int across = std::abs(b);
-            if (along > kReach || across > kReach || along < kGap || across < kGap) {
+            if (along > reach || across > reach || along < gap || across < gap) {
                 continue;
             }
             const bool right = a > 0;
@@ -48,13 +48,13 @@ QImage makerLogo() {
     return logo;
 }
 
-QImage programEmblem() {
-    constexpr int kSide = 32;
-    QImage emblem = makeCanvas(kSide, kSide, kWhite);
-    drawRoundedOutline(emblem, QRect(5, 1, 22, 30), 4, kBlack);
-    drawRoundedOutline(emblem, QRect(7, 3, 18, 26), 2, kBlack);
-    const Mask monogram = indexText("K");
-    stamp(emblem, monogram, {(kSide - monogram.width()) / 2, (kSide - monogram.height()) / 2},
+QImage programEmblem(int scale) {
+    const int side = 32 * scale;
+    QImage emblem = makeCanvas(side, side, kWhite);
+    drawRoundedOutline(emblem, QRect(5, 1, 22, 30), 4, kBlack, scale);
+    drawRoundedOutline(emblem, QRect(7, 3, 18, 26), 2, kBlack, scale);
+    const Mask monogram = indexText("K", scale);
+    stamp(emblem, monogram, {(side - monogram.width()) / 2, (side - monogram.height()) / 2},
           kBlack);
     return emblem;
 }

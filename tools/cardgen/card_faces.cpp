@@ -63,38 +63,40 @@ bool touches(const Placed& a, const Placed& b) {
 }
 
 // The large symbol centred on the card, the medium one slid in from the left until it first
-// touches the large one, the small one a clear gap to the right.
-std::array<Placed, 3> symbolGroup(Suit suit) {
-    Placed large{suitSymbol(suit, kLargeSymbolHeight), {}};
-    large.origin = {(kOutline.width() - large.mask.width()) / 2, kSymbolTop};
+// touches the large one, the small one a clear gap to the right. At scale 2 the large symbol
+// sits exactly where the one of scale 1 does, and the others are placed by the same rules at
+// the finer resolution.
+std::array<Placed, 3> symbolGroup(Suit suit, int scale) {
+    Placed large{suitSymbol(suit, kLargeSymbolHeight, scale), {}};
+    large.origin = QPoint{(kOutline.width() - large.mask.width() / scale) / 2, kSymbolTop} * scale;
 
-    Placed medium{suitSymbol(suit, kMediumSymbolHeight), {}};
+    Placed medium{suitSymbol(suit, kMediumSymbolHeight, scale), {}};
     medium.origin = {large.origin.x() - medium.mask.width() - 2,
-                     kSymbolTop + (kLargeSymbolHeight - kMediumSymbolHeight) / 2};
+                     (kSymbolTop + (kLargeSymbolHeight - kMediumSymbolHeight) / 2) * scale};
     while (!touches(medium, large) && !overlaps(medium, large)) {
         medium.origin.rx() += 1;
     }
 
-    Placed small{suitSymbol(suit, kSmallSymbolHeight), {}};
-    small.origin = {large.origin.x() + large.mask.inkColumns().second + 1 + kSmallSymbolGap -
-                        small.mask.inkColumns().first,
-                    kSymbolTop + (kLargeSymbolHeight - kSmallSymbolHeight) / 2};
+    Placed small{suitSymbol(suit, kSmallSymbolHeight, scale), {}};
+    small.origin = {large.origin.x() + large.mask.inkColumns().second + 1 +
+                        kSmallSymbolGap * scale - small.mask.inkColumns().first,
+                    (kSymbolTop + (kLargeSymbolHeight - kSmallSymbolHeight) / 2) * scale};
     return {std::move(medium), std::move(large), std::move(small)};
 }
 
-QImage blankCard() {
-    QImage card = makeCanvas(kCardWidth, kCardHeight, kWhite);
-    drawRoundedOutline(card, kOutline, kCornerRadius, kBlack);
+QImage blankCard(int scale) {
+    QImage card = makeCanvas(kCardWidth * scale, kCardHeight * scale, kWhite);
+    drawRoundedOutline(card, kOutline, kCornerRadius, kBlack, scale);
     return card;
 }
 
 }  // namespace
 
-QImage cardPicture(int id) {
+QImage cardPicture(int id, int scale) {
     if (id < kEmptyStackId || id > kLastCardId) {
         return {};
     }
-    QImage card = blankCard();
+    QImage card = blankCard(scale);
     if (id == kEmptyStackId) {
         return card;
     }
@@ -103,13 +105,14 @@ QImage cardPicture(int id) {
     const int value = number - static_cast<int>(suit) * 13;
     const QRgb colour = (suit == Suit::Hearts || suit == Suit::Diamonds) ? kRed : kBlack;
 
-    const Mask index = indexText(kRanks[static_cast<std::size_t>(value - 1)]);
-    stamp(card, index, {kIndexInset, kIndexInset}, colour);
-    stamp(card, index,
-          {kOutline.right() - kIndexInset - index.width() + 1,
-           kOutline.bottom() - kIndexInset - index.height() + 1},
-          colour);
-    for (const Placed& symbol : symbolGroup(suit)) {
+    // The bottom-right index ends kIndexInset pixels (at scale 1) inside the outline's last
+    // column and row.
+    const Mask index = indexText(kRanks[static_cast<std::size_t>(value - 1)], scale);
+    const QPoint farCorner =
+        (kOutline.bottomRight() - QPoint(kIndexInset, kIndexInset)) * scale + QPoint(scale, scale);
+    stamp(card, index, QPoint(kIndexInset, kIndexInset) * scale, colour);
+    stamp(card, index, farCorner - QPoint(index.width(), index.height()), colour);
+    for (const Placed& symbol : symbolGroup(suit, scale)) {
         stamp(card, symbol.mask, symbol.origin, colour);
     }
     return card;

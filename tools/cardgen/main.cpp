@@ -2,6 +2,8 @@
 // below the given folder:
 //   cards/100.bmp .. cards/152.bmp, icon/ketterline.ico, about/dravonne.bmp,
 //   about/ketterline.bmp
+// and beside each BMP file the same picture drawn at twice the size, named with Qt's "@2x"
+// suffix (cards/100@2x.bmp, about/dravonne@2x.bmp, ...), for displays of a higher pixel ratio.
 // The output depends on nothing installed (no fonts, no smoothing), so every machine writes the
 // same bytes and the committed files can be checked against a fresh run.
 #include <QDir>
@@ -32,23 +34,25 @@ bool generate(const QDir& root) {
             return fail(root.filePath(folder));
         }
     }
-    for (int id = cardgen::kEmptyStackId; id <= cardgen::kLastCardId; ++id) {
-        const QString path = root.filePath(QStringLiteral("cards/%1.bmp").arg(id));
-        if (!cardgen::saveBmp(cardgen::cardPicture(id), path)) {
-            return fail(path);
-        }
-    }
     const QString icon = root.filePath("icon/ketterline.ico");
     if (!writeFile(icon, cardgen::programIconFile())) {
         return fail(icon);
     }
-    const QString logo = root.filePath("about/dravonne.bmp");
-    if (!cardgen::saveBmp(cardgen::makerLogo(), logo)) {
-        return fail(logo);
-    }
-    const QString emblem = root.filePath("about/ketterline.bmp");
-    if (!cardgen::saveBmp(cardgen::programEmblem(), emblem)) {
-        return fail(emblem);
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        const auto save = [&](const QImage& picture, const QString& name) {
+            const QString path = root.filePath(name + suffix + ".bmp");
+            return cardgen::saveBmp(picture, path) || fail(path);
+        };
+        for (int id = cardgen::kEmptyStackId; id <= cardgen::kLastCardId; ++id) {
+            if (!save(cardgen::cardPicture(id, scale), QStringLiteral("cards/%1").arg(id))) {
+                return false;
+            }
+        }
+        if (!save(cardgen::makerLogo(scale), "about/dravonne") ||
+            !save(cardgen::programEmblem(scale), "about/ketterline")) {
+            return false;
+        }
     }
     return true;
 }

@@ -46,7 +46,10 @@ void stamp(QImage& image, const Mask& mask, QPoint origin, QRgb colour);
 
 // A one-pixel outline along the border of box whose corners are quarter circles of the given
 // radius, traced with the midpoint circle algorithm so that each arc is one pixel thin.
-void drawRoundedOutline(QImage& image, const QRect& box, int radius, QRgb colour);
+// At a scale above 1, box and radius still count pixels at scale 1: the outline is scale pixels
+// wide, on the scaled box, and its arcs are rings around the same centres (a pixel is ink when
+// at least half of it lies in the ring), so it keeps its width when scaled down smoothly.
+void drawRoundedOutline(QImage& image, const QRect& box, int radius, QRgb colour, int scale = 1);
 
 // Writes an uncompressed, bottom-up, 24 bits per pixel BMP file.
 bool saveBmp(const QImage& image, const QString& path);

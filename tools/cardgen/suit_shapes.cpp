@@ -93,11 +93,7 @@ bool inside(const Shape& shape, Point p, std::int64_t scale) {
     return false;
 }
 
-}  // namespace
-
-Mask suitSymbol(Suit suit, int height) {
-    const Shape shape = shapeOf(suit);
-    const int width = (height * shape.widthPercent + 50) / 100;
+Mask rasterize(const Shape& shape, int width, int height) {
     Mask mask(width, height);
     // A pixel is ink when at least half of a 4 x 4 grid of points spread over it lies in the
     // shape; sampling only the centre leaves one-pixel nubs where a curve just grazes a row.
@@ -122,6 +118,15 @@ Mask suitSymbol(Suit suit, int height) {
         }
     }
     return mask;
+}
+
+}  // namespace
+
+Mask suitSymbol(Suit suit, int height, int scale) {
+    const Shape shape = shapeOf(suit);
+    // The width is rounded at scale 1, so that every scale keeps the same proportions.
+    const int width = (height * shape.widthPercent + 50) / 100;
+    return rasterize(shape, width * scale, height * scale);
 }
 
 }  // namespace cardgen
