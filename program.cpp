@@ -5,7 +5,7 @@
 #include "resources/pictures.h"
 
 Program::Program(RandomSource& random)
-    : pictures(resources::cardPicturePath),
+    : pictures(resources::cardPicturePath, resources::cardPicturePath2x),
       boardWindow_(std::make_unique<BoardWindow>(state, random, pictures)) {
     BoardWindow& board = *boardWindow_;
     auto showOn = [this, &board](auto signal, InfoWindowId id) {

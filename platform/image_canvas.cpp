@@ -61,8 +61,8 @@ void ImageCanvas::paintEvent(QPaintEvent* event) {
     // A region of several rectangles (a child control or another window beside the change):
     // drawn into one rectangle first and blended in a single call, since into such a clip
     // Qt's raster engine draws every pixmap span by span through its thread pool.
-    QPixmap buffer(dirty.size() * devicePixelRatio());
-    buffer.setDevicePixelRatio(devicePixelRatio());
+    QPixmap buffer(dirty.size() * devicePixelRatioF());
+    buffer.setDevicePixelRatio(devicePixelRatioF());
     buffer.fill(palette().color(backgroundRole()));
     {
         QPainter bufferPainter(&buffer);
@@ -73,9 +73,10 @@ void ImageCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {
+    const qreal ratio = devicePixelRatioF();
     for (const Image& image : images_) {
         if (image.visible_ && !image.picture_.isNull() && image.geometry_.intersects(dirty)) {
-            painter.drawPixmap(image.geometry_.topLeft(), image.picture_.pixmap);
+            painter.drawPixmap(image.geometry_.topLeft(), image.picture_.forRatio(ratio));
         }
     }
 }

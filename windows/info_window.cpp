@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <utility>
@@ -18,6 +19,15 @@ QRect pixels(const QRect& twips) {
 }
 
 }  // namespace
+
+PictureBox::PictureBox(platform::Picture picture, QRect rect, QWidget* parent)
+    : QWidget(parent), picture_(std::move(picture)) {
+    setGeometry(rect);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, picture_.forRatio(devicePixelRatioF()));
+}
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
@@ -59,14 +69,11 @@ InfoWindow::InfoWindow(const WindowDesign& design)
                                                     ? Qt::AlignHCenter
                                                     : Qt::AlignLeft);
                 break;
-            case ControlDesign::Kind::Picture: {
-                auto* box = new PictureBox(this);
-                box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                box->setGeometry(pixels(control.twips));
-                box->setPixmap(QPixmap(control.content));
-                made = box;
+            case ControlDesign::Kind::Picture:
+                made = new PictureBox(
+                    platform::Picture(0, QPixmap(control.content), control.doubleSizePath),
+                    pixels(control.twips), this);
                 break;
-            }
             case ControlDesign::Kind::OkButton: {
                 auto* button = new QPushButton(control.content, this);
                 button->setGeometry(pixels(control.twips));

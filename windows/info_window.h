@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLabel>
 #include <QRect>
 #include <QWidget>
 #include <vector>
+
+#include "platform/picture.h"
 
 class QPushButton;
 
@@ -20,6 +21,7 @@ struct ControlDesign {
     const char* name;  // the object name, saying what the control shows
     QString content;
     QRect twips;
+    QString doubleSizePath = {};  // a picture's path at twice the size, for dense displays
 };
 
 struct WindowDesign {
@@ -34,11 +36,13 @@ struct WindowDesign {
 
 // A picture drawn unscaled at the top-left of its box, without a border. A hidden box draws
 // nothing and takes no clicks: they go to whatever lies beneath. A double-click is one click.
-class PictureBox : public QLabel {
+class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    PictureBox(platform::Picture picture, QRect rect, QWidget* parent);
+
+    const platform::Picture& picture() const { return picture_; }
 
 signals:
     // A press and a release of the left button, both on the box.
@@ -48,8 +52,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    platform::Picture picture_;
     bool pressed_ = false;
 };
 

@@ -63,4 +63,66 @@ TEST_F(PictureCacheTest, UnreadableFileGivesTheNullPicture) {
     EXPECT_FALSE(cache_.load(101).isNull());
 }
 
+// A picture of 4 x 2 with its double of 8 x 4, each black on its left half and white on its
+// right half.
+class SharperPictureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        normal_ = halves(QSize(4, 2));
+        ASSERT_TRUE(halves(QSize(8, 4)).save(dir_.filePath("twice.bmp"), "BMP"));
+    }
+
+    static QPixmap halves(QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width() / 2; ++x) {
+                image.setPixel(x, y, qRgb(0, 0, 0));
+            }
+        }
+        return QPixmap::fromImage(image);
+    }
+
+    QTemporaryDir dir_;
+    QPixmap normal_;
+};
+
+TEST_F(SharperPictureTest, EachRatioGetsItsOwnPixelsAtTheSameLogicalSize) {
+    const platform::Picture picture(7, normal_, dir_.filePath("twice.bmp"));
+    EXPECT_EQ(picture.forRatio(1.0).cacheKey(), normal_.cacheKey());
+
+    const QPixmap twice = picture.forRatio(2.0);
+    EXPECT_EQ(twice.size(), QSize(8, 4));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    EXPECT_EQ(picture.forRatio(2.0).cacheKey(), twice.cacheKey()) << "decoded again";
+
+    const QPixmap between = picture.forRatio(1.5);
+    EXPECT_EQ(between.size(), QSize(6, 3));
+    EXPECT_EQ(between.devicePixelRatio(), 1.5);
+    EXPECT_EQ(between.deviceIndependentSize(), QSizeF(4, 2));
+    const QImage pixels = between.toImage();
+    EXPECT_EQ(qGray(pixels.pixel(0, 1)), 0);
+    EXPECT_EQ(qGray(pixels.pixel(5, 1)), 255);
+
+    const platform::Picture copy = picture;
+    EXPECT_EQ(copy.forRatio(1.5).cacheKey(), between.cacheKey()) << "copies share the scaling";
+}
+
+TEST_F(SharperPictureTest, WithoutADoubleThePictureItselfIsDrawn) {
+    const platform::Picture alone(7, normal_);
+    EXPECT_EQ(alone.forRatio(1.5).cacheKey(), normal_.cacheKey());
+    const platform::Picture missing(7, normal_, dir_.filePath("missing.bmp"));
+    EXPECT_EQ(missing.forRatio(2.0).cacheKey(), normal_.cacheKey());
+    EXPECT_EQ(missing.forRatio(1.5).cacheKey(), normal_.cacheKey());
+}
+
+TEST_F(PictureCacheTest, DoubleSizePathsComeFromTheirOwnLookup) {
+    PictureCache cache([this](int id) { return pathFor(id); },
+                       [this](int) { return dir_.filePath("101.bmp"); });
+    const platform::Picture& picture = cache.load(101);
+    EXPECT_EQ(picture.forRatio(2.0).devicePixelRatio(), 2.0);
+    EXPECT_EQ(picture.forRatio(2.0).size(), QSize(3, 2));
+}
+
 }  // namespace

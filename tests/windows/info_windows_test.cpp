@@ -97,10 +97,9 @@ TEST_P(EveryWindowTest, TextsOfOneWindowShareOneSize) {
 }
 
 TEST_P(EveryWindowTest, PicturesShowWholeAtTheirNaturalSize) {
-    for (const QLabel* box : window(GetParam()).findChildren<QLabel*>()) {
-        if (!box->pixmap().isNull()) {
-            EXPECT_EQ(box->size(), box->pixmap().size()) << box->objectName().toStdString();
-        }
+    for (const PictureBox* box : window(GetParam()).findChildren<PictureBox*>()) {
+        ASSERT_FALSE(box->picture().isNull()) << box->objectName().toStdString();
+        EXPECT_EQ(box->size(), box->picture().pixmap.size()) << box->objectName().toStdString();
     }
 }
 
