@@ -34,7 +34,7 @@ if(EXISTS ${PREFIX}/bin/ketterline)
 endif()
 
 # Each hicolor icon is a PNG of the size its folder names (the IHDR chunk follows the signature).
-foreach(size 16 32)
+foreach(size 16 32 64 128 256)
   set(png share/icons/hicolor/${size}x${size}/apps/ketterline.png)
   expect_file(${png})
   if(EXISTS ${PREFIX}/${png})
