@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when any is missing.
+# Installs the Debian packages that building and running need, when any is missing; with --test
+# also those the tests use.
 set -euo pipefail
 
 packages=(
-    cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file
+    cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core dpkg-dev file
 )
+if [[ ${1:-} == --test ]]; then
+    packages+=(
+        desktop-file-utils appstream          # the desktop entry and the metainfo
+        lintian appstream-compose             # the Debian package, as Debian and software centres check it
+        xvfb xdotool x11-apps libx11-dev      # the game played on an X server of its own
+        qt6-wayland                           # the message for a Wayland display that is not there
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
