@@ -8,10 +8,14 @@ packages=(
 )
 if [[ ${1:-} == --test ]]; then
     packages+=(
-        desktop-file-utils appstream          # the desktop entry and the metainfo
-        lintian appstream-compose             # the Debian package, as Debian and software centres check it
-        xvfb xdotool x11-apps libx11-dev      # the game played on an X server of its own
-        qt6-wayland                           # the message for a Wayland display that is not there
+        # the desktop entry and the metainfo
+        desktop-file-utils appstream
+        # the Debian package, as Debian and software centres check it
+        lintian appstream-compose
+        # the game played on an X server of its own
+        xvfb xdotool x11-apps x11-utils libx11-dev
+        # the message for a Wayland display that is not there
+        qt6-wayland
     )
 fi
 

@@ -2,14 +2,16 @@
 # Plays the built program on a real X server (an Xvfb of its own, no window manager): deals with
 # the New button, clicks a few cards, closes the Rules window with its OK button and then with a
 # close request, and ends with File > Exit. Passes when each window comes and goes as it should,
-# the deal changes the board, and the program ends with status 0 without a sanitizer report.
-#   x11_smoke.sh PROGRAM CLOSE_REQUEST_TOOL
-# Exit status 77 (ctest: skipped) when Xvfb, xdotool or xwd is missing.
+# the deal changes the board, the window class is the desktop entry's StartupWMClass, and the
+# program ends with status 0 without a sanitizer report.
+#   x11_smoke.sh PROGRAM CLOSE_REQUEST_TOOL DESKTOP_ENTRY
+# Exit status 77 (ctest: skipped) when Xvfb, xdotool, xwd or xprop is missing.
 set -euo pipefail
 program=$1
 close_request=$2
+desktop_entry=$3
 
-for tool in Xvfb xdotool xwd; do
+for tool in Xvfb xdotool xwd xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is not installed (bash tools/install-deps.sh installs it)"
         exit 77
@@ -87,6 +89,11 @@ keys() {
 }
 
 board=$(window Board)
+# WM_CLASS(STRING) = "instance", "class": docks match the class to the desktop entry.
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+wm_class=$(xprop -id "$board" WM_CLASS)
+[[ $wm_class == *", \"$startup_class\"" && -n $startup_class ]] ||
+    fail "the window's $wm_class does not end in StartupWMClass '$startup_class'"
 # The board is drawn once it stops changing.
 before=$(picture "$board")
 for ((i = 0; i < 30; i++)); do
