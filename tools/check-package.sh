@@ -53,9 +53,10 @@ fi
 echo "== appstreamcli compose"
 dpkg-deb -x "$deb" "$out/root"
 compose_status=0
+# (Its colours are dropped here: this version of compose ignores --no-color.)
 appstreamcli compose --no-net --no-color --print-report=full --origin=ketterline \
-    --result-root="$out/compose" "$out/root" 2>&1 | tee "$out/compose.txt" \
-    || compose_status=$?
+    --result-root="$out/compose" "$out/root" 2>&1 | sed 's/\x1b\[[0-9;]*m//g' \
+    | tee "$out/compose.txt" || compose_status=$?
 catalog=$out/compose/usr/share/swcatalog/xml/ketterline.xml.gz
 if ((compose_status != 0)); then
     echo "FAILED: appstreamcli compose ended with status $compose_status"
