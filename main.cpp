@@ -1,12 +1,17 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "command_line.h"
 #include "game/random_source.h"
 #include "program.h"
 #include "resources/pictures.h"
+#include "startup.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    if (const std::optional<int> status = command_line::handle(argc, argv)) {
+        return *status;  // --help, --version or a wrong argument: no window
+    }
+    startup::Application app(argc, argv);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;

@@ -1,6 +1,6 @@
 # Installs the build in BUILD_DIR into a fresh PREFIX and checks the files a Linux desktop needs:
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<dir> -DAPP_ID=<id> -P check_install.cmake
-foreach(var BUILD_DIR PREFIX APP_ID)
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<dir> -DAPP_ID=<id> -DGAMES_DIR=<games> -P check_install.cmake
+foreach(var BUILD_DIR PREFIX APP_ID GAMES_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -20,21 +20,34 @@ function(expect_file path)
   endif()
 endfunction()
 
-expect_file(bin/ketterline)
+expect_file(${GAMES_DIR}/ketterline)
 expect_file(share/applications/${APP_ID}.desktop)
 expect_file(share/metainfo/${APP_ID}.metainfo.xml)
+expect_file(share/doc/ketterline/copyright)
+
+# The manual page and the changelog are gzip files without a name or time stamp inside (gzip -9n):
+# the flags byte is 0 and the four bytes of the time are 0.
+foreach(gz share/man/man6/ketterline.6.gz share/doc/ketterline/changelog.gz)
+  expect_file(${gz})
+  if(EXISTS ${PREFIX}/${gz})
+    file(READ ${PREFIX}/${gz} header LIMIT 8 HEX)
+    if(NOT header STREQUAL "1f8b080000000000")
+      set(failures "${failures}\n  ${gz} is not gzip -9n output: ${header}")
+    endif()
+  endif()
+endforeach()
 
 # The installed program finds every shared library it needs.
-if(EXISTS ${PREFIX}/bin/ketterline)
-  file(GET_RUNTIME_DEPENDENCIES EXECUTABLES ${PREFIX}/bin/ketterline
+if(EXISTS ${PREFIX}/${GAMES_DIR}/ketterline)
+  file(GET_RUNTIME_DEPENDENCIES EXECUTABLES ${PREFIX}/${GAMES_DIR}/ketterline
        UNRESOLVED_DEPENDENCIES_VAR unresolved)
   if(unresolved)
-    set(failures "${failures}\n  bin/ketterline needs libraries not found: ${unresolved}")
+    set(failures "${failures}\n  ${GAMES_DIR}/ketterline needs libraries not found: ${unresolved}")
   endif()
 endif()
 
 # Each hicolor icon is a PNG of the size its folder names (the IHDR chunk follows the signature).
-foreach(size 16 32)
+foreach(size 16 32 64 128 256)
   set(png share/icons/hicolor/${size}x${size}/apps/ketterline.png)
   expect_file(${png})
   if(EXISTS ${PREFIX}/${png})

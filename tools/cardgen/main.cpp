@@ -1,11 +1,12 @@
 // Draws every picture of the program from the shapes defined in this folder and writes them
 // below the given folder:
-//   cards/100.bmp .. cards/152.bmp, icon/ketterline.ico, about/dravonne.bmp,
-//   about/ketterline.bmp
+//   cards/100.bmp .. cards/152.bmp, icon/ketterline.ico, icon/ketterline-64.png,
+//   icon/ketterline-128.png, icon/ketterline-256.png, about/dravonne.bmp, about/ketterline.bmp
 // and beside each BMP file the same picture drawn at twice the size, named with Qt's "@2x"
 // suffix (cards/100@2x.bmp, about/dravonne@2x.bmp, ...), for displays of a higher pixel ratio.
 // The output depends on nothing installed (no fonts, no smoothing), so every machine writes the
-// same bytes and the committed files can be checked against a fresh run.
+// same bytes and the committed files can be checked against a fresh run; the PNG files also
+// depend on the compression of the system's zlib, which is fixed within a Debian release.
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -37,6 +38,12 @@ bool generate(const QDir& root) {
     const QString icon = root.filePath("icon/ketterline.ico");
     if (!writeFile(icon, cardgen::programIconFile())) {
         return fail(icon);
+    }
+    for (const int side : cardgen::kDesktopIconSides) {
+        const QString png = root.filePath(QStringLiteral("icon/ketterline-%1.png").arg(side));
+        if (!cardgen::desktopIcon(side).save(png, "PNG")) {
+            return fail(png);
+        }
     }
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);

@@ -1,6 +1,8 @@
 #include "tools/cardgen/program_icon.h"
 
+#include <QImage>
 #include <QRgb>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -65,6 +67,40 @@ IconPicture drawWindow(int side, const WindowLayout& w, bool monochrome) {
     return icon;
 }
 
+// The same window drawn for a desktop icon of side pixels (64 and up): every edge of the 32-pixel
+// picture (drawWindow with the large layout) measured afresh at this size, a frame that grows more
+// slowly than the window so that it stays a line, and from 128 pixels a raised close box (light
+// top and left edges, dark bottom and right). Seen at the centre of each of its 32 x 32 cells, it
+// is the 16-colour 32-pixel picture.
+IconPicture drawDesktopWindow(int side) {
+    // The first pixel at or after the edge that lies before pixel `at32` of the 32-pixel picture.
+    const auto edge = [side](int at32) { return (at32 * side + 16) / 32; };
+    const int frame = std::max(1, (side + 20) / 40);
+    const int left = edge(2);
+    const int top = edge(4);
+    const int right = edge(27) - 1;
+    const int bottom = edge(27) - 1;
+    const int shadow = edge(3);
+
+    IconPicture icon(side);
+    icon.fill(left + shadow, top + shadow, right + shadow, bottom + shadow, kGrey);
+    icon.fill(left, top, right, bottom, kBlack);
+    icon.fill(left + frame, top + frame, right - frame, bottom - frame, kWhite);
+    icon.fill(left + frame, top + frame, right - frame, edge(10) - 1, kNavy);
+
+    const int boxLeft = edge(21);
+    const int boxTop = edge(6);
+    const int boxRight = edge(24) - 1;
+    const int boxBottom = edge(9) - 1;
+    // The raised edges need a box of 12 pixels or more; below that the box stays flat.
+    const int box = boxRight - boxLeft + 1;
+    const int bevel = box >= 12 ? box / 8 : 0;
+    icon.fill(boxLeft, boxTop, boxRight, boxBottom, kGrey);
+    icon.fill(boxLeft, boxTop, boxRight - bevel, boxBottom - bevel, kWhite);
+    icon.fill(boxLeft + bevel, boxTop + bevel, boxRight - bevel, boxBottom - bevel, kSilver);
+    return icon;
+}
+
 // count is at most 4.
 void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int count) {
     for (int i = 0; i < count; ++i) {
@@ -124,6 +160,23 @@ QByteArray encodeImage(const IconPicture& icon, int bitsPerPixel, const QRgb* pa
 }
 
 }  // namespace
+
+QImage desktopIcon(int side) {
+    const IconPicture icon = drawDesktopWindow(side);
+    QImage image(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const int index = icon.at(x, y);
+            image.setPixel(x, y,
+                           index == kTransparent ? qRgba(0, 0, 0, 0)
+                                                 : kVgaPalette[static_cast<std::size_t>(index)]);
+        }
+    }
+    // 96 dots per inch, as the other pictures state.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
 
 QByteArray programIconFile() {
     const WindowLayout large{2, 4, 26, 26, 9, 3};

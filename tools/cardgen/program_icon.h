@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 namespace cardgen {
 
@@ -9,5 +10,13 @@ namespace cardgen {
 // VGA palette), each with its transparency mask. All show a white application window with a
 // navy title bar and a dark drop shadow.
 QByteArray programIconFile();
+
+// The sizes of the program icon in the desktop's icon theme besides the 16 and 32 pixels of the
+// ICO file: software centres want at least 64 x 64.
+constexpr int kDesktopIconSides[] = {64, 128, 256};
+
+// The same window drawn at side x side pixels (64 or more) for the desktop, in the VGA colours
+// of the ICO pictures, transparent around it.
+QImage desktopIcon(int side);
 
 }  // namespace cardgen
