@@ -16,7 +16,7 @@
 #include "board/layout.h"
 
 int main(int argc, char* argv[]) {
-    startup::Session session(argc, argv);
+    startup_bench::Session session(argc, argv);
 
     const QSize client = boardLayout::kClientSize;
     QMainWindow window;

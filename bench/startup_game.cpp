@@ -2,14 +2,21 @@
 // startup_session.h). The marks between the steps only read a clock.
 #include <QApplication>
 #include <QIcon>
+#include <optional>
 
 #include "bench/startup_session.h"
+#include "command_line.h"
 #include "game/random_source.h"
 #include "program.h"
 #include "resources/pictures.h"
+#include "startup.h"
 
 int main(int argc, char* argv[]) {
-    startup::Session session(argc, argv);
+    // Without arguments this only finds that there are none; the "main" mark follows it.
+    if (const std::optional<int> status = command_line::handle(argc, argv)) {
+        return *status;
+    }
+    startup_bench::Session<startup::Application> session(argc, argv);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;

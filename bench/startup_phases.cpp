@@ -6,11 +6,14 @@
 // only what it adds. For finding costs only; startup_game is the measure.
 #include <QApplication>
 #include <QIcon>
+#include <optional>
 
 #include "bench/startup_session.h"
+#include "command_line.h"
 #include "game/random_source.h"
 #include "program.h"
 #include "resources/pictures.h"
+#include "startup.h"
 
 namespace {
 
@@ -32,7 +35,10 @@ constexpr Made kMadeAfterShow[] = {{InfoWindowId::Timers, "Timers"},
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    startup::Session session(argc, argv, startup::Session::Peaks::Yes);
+    if (const std::optional<int> status = command_line::handle(argc, argv)) {
+        return *status;
+    }
+    startup_bench::Session<startup::Application> session(argc, argv, startup_bench::Peaks::Yes);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
     session.mark("window_icon");
     const QIcon icon = QApplication::windowIcon();

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <fstream>
 
-namespace startup {
+namespace startup_bench {
 
 namespace {
 
@@ -22,12 +22,6 @@ long long peakKiB() {
         }
     }
     return 0;
-}
-
-// Takes the "main" mark before the QApplication that is constructed with the result.
-int& markMain(Marks& marks, int& argc) {
-    marks.mark("main");
-    return argc;
 }
 
 }  // namespace
@@ -72,15 +66,4 @@ bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-Session::Session(int& argc, char** argv, Peaks peaks)
-    : marks_(peaks == Peaks::Yes), app_(markMain(marks_, argc), argv), probe_(marks_) {
-    app_.installEventFilter(&probe_);
-    marks_.mark("qapplication");
-}
-
-int Session::runToFirstPaint() {
-    marks_.mark("loaded");
-    return QApplication::exec();
-}
-
-}  // namespace startup
+}  // namespace startup_bench

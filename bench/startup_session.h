@@ -4,11 +4,11 @@
 // each of them is only the windows it builds:
 //
 //   int main(int argc, char* argv[]) {
-//       startup::Session session(argc, argv);   // marks "main" and "qapplication"
+//       startup_bench::Session session(argc, argv);  // marks "main" and "qapplication"
 //       ...build the windows, session.mark("...") between steps...
 //       window.show();
-//       return session.runToFirstPaint();      // marks "loaded", then "first_paint_event"
-//   }                                          // and "painted", and exits
+//       return session.runToFirstPaint();  // marks "loaded", then "first_paint_event"
+//   }                                      // and "painted", and exits
 //
 // Timestamps are on CLOCK_MONOTONIC, which the driver also reads just before it spawns the
 // program. Output on stdout, all of it at the end, one line per mark: "mark <name>
@@ -23,7 +23,7 @@
 
 class QEvent;
 
-namespace startup {
+namespace startup_bench {
 
 long long monotonicNs();
 
@@ -65,25 +65,41 @@ private:
     bool fired_ = false;
 };
 
-// One start-up run: marks "main" first thing, makes the QApplication with the probe installed
+// Peaks::Yes: every mark but the paint marks also notes the peak memory so far.
+enum class Peaks { No, Yes };
+
+// One start-up run: marks "main" first thing, makes the application (a QApplication or a
+// class derived from it, such as the program's startup::Application) with the probe installed,
 // and marks "qapplication". Make it first thing in main(); argc must outlive it.
+template <class App = QApplication>
 class Session {
 public:
-    enum class Peaks { No, Yes };
-
-    Session(int& argc, char** argv, Peaks peaks = Peaks::No);
+    Session(int& argc, char** argv, Peaks peaks = Peaks::No)
+        : marks_(peaks == Peaks::Yes), app_(markMain(marks_, argc), argv), probe_(marks_) {
+        app_.installEventFilter(&probe_);
+        marks_.mark("qapplication");
+    }
 
     void mark(const char* name) { marks_.mark(name); }
 
     // Marks "loaded" and runs the event loop, which the probe ends at the first painted
     // window. Returns only if the loop ends otherwise (nothing was ever painted): the driver
     // then reports a start that printed no "painted" mark.
-    int runToFirstPaint();
+    int runToFirstPaint() {
+        marks_.mark("loaded");
+        return QApplication::exec();
+    }
 
 private:
+    // Takes the "main" mark before the application that is constructed with the result.
+    static int& markMain(Marks& marks, int& argc) {
+        marks.mark("main");
+        return argc;
+    }
+
     Marks marks_;
-    QApplication app_;
+    App app_;
     FirstPaintProbe probe_;
 };
 
-}  // namespace startup
+}  // namespace startup_bench
