@@ -21,19 +21,25 @@ QString programEmblemPath() {
     return QStringLiteral(":/about/ketterline.bmp");
 }
 
+namespace {
+
+// Qt's name for the same picture drawn at twice the size: "@2x" before the extension.
+QString doubleSize(const QString& path) {
+    return path.isEmpty() ? path : path.chopped(4) + QStringLiteral("@2x.bmp");
+}
+
+}  // namespace
+
 QString cardPicturePath2x(int id) {
-    if (id < kEmptyStackPicture || id > kLastCardPicture) {
-        return {};
-    }
-    return QStringLiteral(":/cards/%1@2x.bmp").arg(id);
+    return doubleSize(cardPicturePath(id));
 }
 
 QString makerLogoPath2x() {
-    return QStringLiteral(":/about/dravonne@2x.bmp");
+    return doubleSize(makerLogoPath());
 }
 
 QString programEmblemPath2x() {
-    return QStringLiteral(":/about/ketterline@2x.bmp");
+    return doubleSize(programEmblemPath());
 }
 
 }  // namespace resources

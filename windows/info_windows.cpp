@@ -18,6 +18,15 @@ const QString kHomePageRequestAddress = QStringLiteral("url@dravonne.example");
 constexpr Qt::WindowFlags kMinimiseClose = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 constexpr Qt::WindowFlags kMinimiseMaximiseClose = kMinimiseClose | Qt::WindowMaximizeButtonHint;
 
+// The maker's logo, where both About windows that show it have it.
+ControlDesign makerLogo() {
+    return {Kind::Picture,
+            "makerLogo",
+            resources::makerLogoPath(),
+            {240, 240, 720, 720},
+            resources::makerLogoPath2x()};
+}
+
 WindowDesign rules() {
     return {QStringLiteral("Rules"),
             {6420, 3315},
@@ -57,11 +66,7 @@ WindowDesign aboutKetterline() {
               {360, 360, 480, 480},
               resources::programEmblemPath2x()},
              {Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
-             {Kind::Picture,
-              "makerLogo",
-              resources::makerLogoPath(),
-              {240, 240, 720, 720},
-              resources::makerLogoPath2x()},
+             makerLogo(),
              {Kind::Text,
               "comments",
               QStringLiteral("If you have any comments or thoughts on this program, please send "
@@ -82,11 +87,7 @@ WindowDesign aboutDravonne() {
             false,
             kMinimiseClose,
             {{Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
-             {Kind::Picture,
-              "makerLogo",
-              resources::makerLogoPath(),
-              {240, 240, 720, 720},
-              resources::makerLogoPath2x()},
+             makerLogo(),
              {Kind::Text,
               "homePageRequest",
               QStringLiteral("      ") + kHomePageRequestAddress,
