@@ -10,13 +10,13 @@ struct NumberRow {
     Card card;
 };
 
-class NumberToCardTest : public testing::TestWithParam<NumberRow> {};
+class CardWithNumberTest : public testing::TestWithParam<NumberRow> {};
 
-TEST_P(NumberToCardTest, MapsNumberToValueAndSuit) {
+TEST_P(CardWithNumberTest, MapsNumberToRankAndSuit) {
     EXPECT_EQ(cardWithNumber(GetParam().number), GetParam().card);
 }
 
-INSTANTIATE_TEST_SUITE_P(SuitBoundariesAndOutOfRange, NumberToCardTest,
+INSTANTIATE_TEST_SUITE_P(SuitBoundariesAndOutOfRange, CardWithNumberTest,
                          testing::Values(NumberRow{1, {1, 0}}, NumberRow{13, {13, 0}},
                                          NumberRow{14, {1, 1}}, NumberRow{26, {13, 1}},
                                          NumberRow{27, {1, 2}}, NumberRow{39, {13, 2}},
@@ -25,13 +25,13 @@ INSTANTIATE_TEST_SUITE_P(SuitBoundariesAndOutOfRange, NumberToCardTest,
                                          NumberRow{-1, kNoCard}, NumberRow{-32768, kNoCard},
                                          NumberRow{32767, kNoCard}));
 
-class CardToNumberRejectsTest : public testing::TestWithParam<Card> {};
+class CardNumberRejectsTest : public testing::TestWithParam<Card> {};
 
-TEST_P(CardToNumberRejectsTest, GivesMinusOneForAnythingButACard) {
+TEST_P(CardNumberRejectsTest, GivesMinusOneForAnythingButACard) {
     EXPECT_EQ(cardNumber(GetParam()), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(InvalidCards, CardToNumberRejectsTest,
+INSTANTIATE_TEST_SUITE_P(InvalidCards, CardNumberRejectsTest,
                          testing::Values(kNoCard, kStartupCard, Card{14, 0}, Card{1, 4},
                                          Card{5, -1}, Card{0, 2}, Card{-32768, 32767}));
 
@@ -48,9 +48,10 @@ TEST(CardNumbers, RoundTripBothWaysForEveryCard) {
     }
 }
 
-TEST(CountSideStacks, CountsValidCardsAnywhereInTheColumnPerStack) {
+TEST(StackCounts, CountsValidCardsAnywhereInTheColumnPerStack) {
     BoardState board;
-    EXPECT_EQ(board.countSideStacks().cards, (std::array<int, 8>{})) << "zero cards are not cards";
+    EXPECT_EQ(board.countSideStacks().cards, (std::array<int, 8>{}))
+        << "start-up cards are not cards";
 
     board.clear();
     board.sideStack(3)[3] = Card{9, 2};  // slots 0..2 empty: still one card
@@ -64,7 +65,7 @@ TEST(CountSideStacks, CountsValidCardsAnywhereInTheColumnPerStack) {
     }
 }
 
-TEST(ClearBoard, EmptiesEverythingButKeepsSelectedFrom) {
+TEST(BoardClear, EmptiesEverythingButKeepsTheSourceOfTheSelection) {
     BoardState board;
     board.sideStack(8)[17] = Card{4, 1};
     board.centerStacks[2] = Card{7, 2};

@@ -71,7 +71,7 @@ TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
     EXPECT_EQ(numbersOf(board, 4), dealtColumn({45, 36, 28, 19, 10, 2}));
 }
 
-TEST(DealNewGame, KeepsSelectedFromAndReplacesAGameInProgress) {
+TEST(DealNewGame, KeepsTheSourceOfTheSelectionAndReplacesAGameInProgress) {
     ConstantSource zero(0.0f);
     BoardState board;
     dealNewGame(board, zero);

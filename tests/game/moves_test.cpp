@@ -9,7 +9,7 @@
 
 namespace {
 
-// Records the hook calls in order: 'C' for CheckGameEnd, 'R' for RefreshBoard.
+// Records the hook calls in order: 'C' for checkGameEnd, 'R' for redraw.
 struct CallLog {
     std::string calls;
     PlayHooks hooks{[this] { calls += 'R'; }, [this] { calls += 'C'; }};
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ClickRow>& info) { return info.param.name; });
 
 TEST(ClickBeforeFirstDeal, SlotZeroTakesTheEmptyStackRouteAndLeavesNoCard) {
-    BoardState board;  // the start state: zero cards everywhere, SelectedFrom 0
+    BoardState board;  // the start-up state: kStartupCard everywhere, selectedFrom 0
     CallLog log;
     clickSideStack(board, 3, 0, log.hooks);
     EXPECT_LT(cardNumber(board.sideStack(3)[0]), 0);

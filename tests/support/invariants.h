@@ -44,7 +44,7 @@ inline testing::AssertionResult boardIsConsistent(const BoardState& board) {
             }
         }
     }
-    // A deal leaves SelectedFrom stale with nothing held, so "held" is judged by the card.
+    // A deal leaves selectedFrom stale with nothing held, so "held" is judged by the card.
     if (board.selectedCard != kNoCard) {
         if (!isSideStack(board.selectedFrom) || counts.of(board.selectedFrom) == 0 ||
             board.selectedCard != board.sideStack(board.selectedFrom)[static_cast<std::size_t>(
