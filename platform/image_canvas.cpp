@@ -82,39 +82,27 @@ void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {
 }
 
 void ImageCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    pressed_ = true;
-    pressedImage_ = imageAt(event->position().toPoint());
+    trackClick(*event);
 }
 
 void ImageCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
-    const QPoint point = event->position().toPoint();
-    if (!std::exchange(pressed_, false) || !rect().contains(point)) {
-        return;
-    }
-    Image* const released = imageAt(point);
-    if (released != pressedImage_) {
-        return;
-    }
-    const std::function<void()>& onClick = released ? released->onClick_ : onBackgroundClick;
-    if (onClick) {
-        onClick();
-    }
+    trackClick(*event);
 }
 
 void ImageCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Qt's default treats the second press as one more press; here it belongs to the click
-    // before it, and the release that follows, with no press of its own, does nothing.
-    event->accept();
+    trackClick(*event);
+}
+
+void ImageCanvas::trackClick(QMouseEvent& event) {
+    const QPoint point = event.position().toPoint();
+    const std::optional<const Image*> underPointer =
+        rect().contains(point) ? std::optional<const Image*>(imageAt(point)) : std::nullopt;
+    if (const std::optional<const Image*> clicked = clicks_.take(event, underPointer)) {
+        const std::function<void()>& onClick = *clicked ? (*clicked)->onClick_ : onBackgroundClick;
+        if (onClick) {
+            onClick();
+        }
+    }
 }
 
 void ImageCanvas::imageChanged(const QRect& area) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 
+#include "platform/click_tracker.h"
 #include "platform/picture.h"
 
 class QPainter;
@@ -77,12 +78,12 @@ private:
     friend class Image;
     void imageChanged(const QRect& area);
     void drawImages(QPainter& painter, const QRect& dirty) const;
+    // Runs the click handler when the event completes a click.
+    void trackClick(QMouseEvent& event);
 
-    std::deque<Image> images_;  // back to front
-    // Where the left button went down: pressedImage_ is nullptr for the background.
-    bool pressed_ = false;
-    Image* pressedImage_ = nullptr;
-    QRect pendingRepaint_;  // everything changed since the last paint
+    std::deque<Image> images_;           // back to front
+    ClickTracker<const Image*> clicks_;  // nullptr stands for the background
+    QRect pendingRepaint_;               // everything changed since the last paint
 };
 
 }  // namespace platform

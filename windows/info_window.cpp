@@ -30,23 +30,22 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-    }
+    trackClick(*event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() == Qt::LeftButton && std::exchange(pressed_, false) &&
-        rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
+    trackClick(*event);
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double-click: the click before it has been raised already.
-    event->accept();
+    trackClick(*event);
+}
+
+void PictureBox::trackClick(QMouseEvent& event) {
+    const bool onBox = rect().contains(event.position().toPoint());
+    if (clicks_.take(event, onBox ? std::optional<const PictureBox*>(this) : std::nullopt)) {
+        emit clicked();
+    }
 }
 
 InfoWindow::InfoWindow(const WindowDesign& design)

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "platform/click_tracker.h"
 #include "platform/picture.h"
 
 class QPushButton;
@@ -55,8 +56,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void trackClick(QMouseEvent& event);
+
     platform::Picture picture_;
-    bool pressed_ = false;
+    platform::ClickTracker<const PictureBox*> clicks_;
 };
 
 // A fixed window of absolutely placed texts and pictures and an OK button that hides it,
