@@ -19,7 +19,11 @@ Program::Program(RandomSource& random)
     QObject::connect(&board, &BoardWindow::exitRequested, &board, [this] { end(); });
 }
 
-Program::~Program() = default;
+Program::~Program() {
+    for (const QPointer<InfoWindow>& window : windows_) {
+        delete window.data();
+    }
+}
 
 void Program::start() {
     for (InfoWindowId id :
@@ -34,24 +38,12 @@ void Program::start() {
 }
 
 InfoWindow& Program::window(InfoWindowId id) {
-    std::unique_ptr<InfoWindow>& slot = windows_[static_cast<std::size_t>(id)];
+    QPointer<InfoWindow>& slot = windows_[static_cast<std::size_t>(id)];
     if (!slot) {
-        slot = makeInfoWindow(id);
-        QObject::connect(slot.get(), &InfoWindow::closed, slot.get(),
-                         [this, &slot, made = slot.get()] { forget(slot, made); });
+        slot = makeInfoWindow(id).release();
+        slot->setAttribute(Qt::WA_DeleteOnClose);
     }
     return *slot;
-}
-
-void Program::forget(std::unique_ptr<InfoWindow>& slot, InfoWindow* closed) {
-    if (ended_ || slot.get() != closed) {
-        return;
-    }
-    // The window is still inside its own close event: it goes once control is back in the
-    // event loop, or with the program.
-    closing_.push_back(std::move(slot));
-    QMetaObject::invokeMethod(
-        boardWindow_.get(), [this] { closing_.clear(); }, Qt::QueuedConnection);
 }
 
 void Program::show(InfoWindowId id) {
@@ -69,7 +61,7 @@ void Program::end() {
     // exit() rather than quit(): quit() would first ask every window to close.
     QCoreApplication::exit(0);
     boardWindow_->hide();
-    for (const std::unique_ptr<InfoWindow>& window : windows_) {
+    for (const QPointer<InfoWindow>& window : windows_) {
         if (window) {
             window->hide();
         }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <array>
 #include <memory>
-#include <vector>
 
 #include "board/board_window.h"
 #include "game/board_state.h"
@@ -17,8 +17,8 @@ class RandomSource;
 //
 // Each information window has one instance at a time, made hidden on first use. Showing it
 // is modeless and without an owner; its OK button hides it and keeps its state. Closed
-// through its close box it is destroyed, and the next use makes it afresh, so it comes back
-// as it was made.
+// through its close box it is destroyed once control is back in the event loop, and the next
+// use makes it afresh, so it comes back as it was made.
 class Program {
 public:
     // The random source belongs to the caller and outlives the program.
@@ -45,11 +45,9 @@ public:
     platform::PictureCache pictures;
 
 private:
-    // Closed through its close box: the next use of the window makes it afresh.
-    void forget(std::unique_ptr<InfoWindow>& slot, InfoWindow* closed);
-
     std::unique_ptr<BoardWindow> boardWindow_;
-    std::array<std::unique_ptr<InfoWindow>, kInfoWindowCount> windows_;
-    std::vector<std::unique_ptr<InfoWindow>> closing_;
+    // Top-level windows without a parent: each deletes itself when closed through its close box
+    // (Qt::WA_DeleteOnClose), and the program deletes those left when it goes.
+    std::array<QPointer<InfoWindow>, kInfoWindowCount> windows_;
     bool ended_ = false;
 };

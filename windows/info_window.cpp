@@ -1,6 +1,5 @@
 #include "windows/info_window.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -103,9 +102,4 @@ void InfoWindow::setVisible(bool visible) {
         platform::fitTextsToRoom(findChildren<platform::FixedLabel*>(), clientSize_);
     }
     QWidget::setVisible(visible);
-}
-
-void InfoWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }

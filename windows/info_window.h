@@ -63,8 +63,7 @@ private:
 };
 
 // A fixed window of absolutely placed texts and pictures and an OK button that hides it,
-// keeping everything as it was for the next showing. Closing it through its close box
-// announces closed(); its owner then lets it go.
+// keeping everything as it was for the next showing.
 class InfoWindow : public QWidget {
     Q_OBJECT
 
@@ -79,12 +78,6 @@ public:
 
     // The first time the window is shown it takes its client size and fits its texts.
     void setVisible(bool visible) override;
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QSize clientSize_;

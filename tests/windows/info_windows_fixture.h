@@ -21,6 +21,11 @@ protected:
         program.show(id);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window(id)));
     }
+    // The request the close box sends; the window goes once events are processed.
+    void closeThroughCloseBox(InfoWindowId id) {
+        window(id).windowHandle()->close();
+        QCoreApplication::processEvents();
+    }
     // A left click at a point of the client area, routed by the window as the mouse's is.
     void clickAt(InfoWindowId id, QPoint point) {
         QTest::mouseClick(window(id).windowHandle(), Qt::LeftButton, {}, point);

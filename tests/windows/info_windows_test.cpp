@@ -167,16 +167,16 @@ TEST_P(IconSwapTest, IconsTakeTurnsAndSurviveOnlyHiding) {
     showAndWait(kAbout);
     expectShowingMakersLogo(false);
     clickIcons(c.clicksBefore);
-    const InfoWindow* before = &about();
+    const QPointer<InfoWindow> before = &about();
     if (c.interruption == Interruption::HiddenWithOk) {
         clickAt(kAbout, control(kAbout, "ok")->geometry().center());
         ASSERT_FALSE(about().isVisible());
     } else if (c.interruption == Interruption::ClosedThroughCloseBox) {
-        about().close();
+        closeThroughCloseBox(kAbout);
     }
     if (c.interruption != Interruption::None) {
         showAndWait(kAbout);
-        EXPECT_EQ(&about() == before, c.interruption == Interruption::HiddenWithOk);
+        EXPECT_EQ(&about() == before.data(), c.interruption == Interruption::HiddenWithOk);
     }
     clickIcons(c.clicksAfter);
     expectShowingMakersLogo(c.makersLogo);
@@ -291,10 +291,9 @@ TEST_F(InfoWindowsTest, ShowingTwiceLeavesOneVisibleWindow) {
 TEST_F(InfoWindowsTest, CloseBoxDestroysTheWindowAndTheNextUseMakesItAfresh) {
     showAndWait(InfoWindowId::AboutKetterline);
     QPointer<InfoWindow> closed = &window(InfoWindowId::AboutKetterline);
-    closed->close();
-    EXPECT_NE(&window(InfoWindowId::AboutKetterline), closed.data());
-    QCoreApplication::sendPostedEvents();
+    closeThroughCloseBox(InfoWindowId::AboutKetterline);
     EXPECT_TRUE(closed.isNull());
+    EXPECT_FALSE(window(InfoWindowId::AboutKetterline).isVisible());
     EXPECT_FALSE(program.ended());
     EXPECT_TRUE(program.boardWindow().isVisible());
 }
