@@ -56,6 +56,11 @@ void BoardWindow::addImages() {
                              canvas_);
     newButton_ = new QPushButton(QStringLiteral("New"), canvas_);
     newButton_->setGeometry(boardLayout::kNewButton);
+    // The button fills its rectangle with the colour the canvas would paint beneath it, which
+    // makes it opaque to Qt: its own repaints on press and release then leave the canvas
+    // alone, and a click on it paints the canvas once, for the new deal.
+    newButton_->setBackgroundRole(canvas_->backgroundRole());
+    newButton_->setAutoFillBackground(true);
     connect(newButton_, &QPushButton::clicked, this, &BoardWindow::newGame);
 }
 

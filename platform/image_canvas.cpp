@@ -53,23 +53,14 @@ Image* ImageCanvas::imageAt(QPoint point) {
 void ImageCanvas::paintEvent(QPaintEvent* event) {
     pendingRepaint_ = QRect();
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    if (event->region().rectCount() <= 1) {
+    // One rectangle of the region at a time: into a clip of several rectangles (the canvas
+    // around the "New" button, or beside another window) Qt's raster engine draws every pixmap
+    // span by span through its thread pool, and places it on a half pixel differently from
+    // the plain rectangle's way.
+    for (const QRect& dirty : event->region()) {
+        painter.setClipRect(dirty);
         drawImages(painter, dirty);
-        return;
     }
-    // A region of several rectangles (a child control or another window beside the change):
-    // drawn into one rectangle first and blended in a single call, since into such a clip
-    // Qt's raster engine draws every pixmap span by span through its thread pool.
-    QPixmap buffer(dirty.size() * devicePixelRatioF());
-    buffer.setDevicePixelRatio(devicePixelRatioF());
-    buffer.fill(palette().color(backgroundRole()));
-    {
-        QPainter bufferPainter(&buffer);
-        bufferPainter.translate(-dirty.topLeft());
-        drawImages(bufferPainter, dirty);
-    }
-    painter.drawPixmap(dirty.topLeft(), buffer);
 }
 
 void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {

@@ -246,6 +246,27 @@ TEST_F(BoardWindowTest, NewGameReplacesAGameInProgress) {
     EXPECT_EQ(sideItem(3, 5).picture().id, pictureOf(state, 3, 5));
 }
 
+// The button's own repaints on press and release must not repaint the board beneath it:
+// a click on "New", as on a card, is one paint of what changed.
+TEST_F(BoardWindowTest, EachClickPaintsTheBoardOnce) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    canvas().installEventFilter(&counter);
+    const QPoint newButton = window->newButton().geometry().center();
+    clickAt(newButton);
+    EXPECT_EQ(counter.paints, 1) << "after the first deal";
+    clickTopOf(1);
+    EXPECT_EQ(counter.paints, 2) << "after a card was selected";
+    clickAt(newButton);  // the same deal again, without the selection
+    EXPECT_EQ(counter.paints, 3) << "after the second deal";
+}
+
 class InfoCommandTest : public BoardWindowTest,
                         public testing::WithParamInterface<std::pair<const char*, InfoWindowId>> {};
 
