@@ -118,6 +118,9 @@ public:
         return made;
     }
 
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? QStringLiteral("Cards") : QAccessibleWidget::text(kind);
+    }
     int childCount() const override { return widgetCount() + kEntryCount; }
     QAccessibleInterface* child(int index) const override {
         if (index >= widgetCount() && index < childCount()) {

@@ -17,9 +17,8 @@ constexpr int kFrameWidth = 3;
 }  // namespace
 
 BoardCanvas::BoardCanvas(BoardWindow& window) : window_(window), before_(window.board()) {
-    setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Cards"));
     boardAccessibility::install();
+    setFocusPolicy(Qt::TabFocus);
     names_ = accessibleNames();
 }
 
@@ -82,7 +81,7 @@ void BoardCanvas::boardChanged(bool dealt) {
     const std::array<QString, boardPlaces::kCount + 1> names = accessibleNames();
     for (std::size_t entry = 0; entry < names.size(); ++entry) {
         if (names[entry] != names_[entry]) {
-            boardAccessibility::notify(*this, static_cast<int>(entry), QAccessible::NameChanged);
+            tell(static_cast<int>(entry), QAccessible::NameChanged);
         }
     }
     names_ = names;
@@ -92,7 +91,7 @@ void BoardCanvas::boardChanged(bool dealt) {
         return;
     }
     outcome_ = outcome;
-    boardAccessibility::notify(*this, cursor_ + 1, QAccessible::DescriptionChanged);
+    tell(cursor_ + 1, QAccessible::DescriptionChanged);
     boardAccessibility::announce(*this, cursor_ + 1, outcome_);
 }
 
@@ -197,5 +196,10 @@ void BoardCanvas::refreshFrame() {
 }
 
 void BoardCanvas::announceFocus() {
-    boardAccessibility::notify(*this, cursor_ + 1, QAccessible::Focus);
+    tell(cursor_ + 1, QAccessible::Focus);
+}
+
+void BoardCanvas::tell(int entry, QAccessible::Event event) {
+    boardAccessibility::notify(*this, entry, event);
+    emit accessibleEvent(entry, event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 #include <array>
 
@@ -46,6 +47,10 @@ public:
     // The window calls this after every deal and click, once the board is redrawn.
     void boardChanged(bool dealt);
 
+signals:
+    // Sent with each event that goes to assistive technology, also when none listens.
+    void accessibleEvent(int entry, QAccessible::Event event);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -59,6 +64,7 @@ private:
     // Follows the cursor's place to where its top card stands now.
     void refreshFrame();
     void announceFocus();
+    void tell(int entry, QAccessible::Event event);
     // The accessible names of the selected-card box and the twelve places, in that order.
     std::array<QString, boardPlaces::kCount + 1> accessibleNames() const;
 
