@@ -188,6 +188,10 @@ void install() {
 }
 
 void notify(BoardCanvas& canvas, int entry, QAccessible::Event event) {
+    // Without assistive technology nothing listens: the interfaces are not even made.
+    if (!QAccessible::isActive()) {
+        return;
+    }
     if (QAccessibleInterface* target = entryOf(canvas, entry)) {
         QAccessibleEvent change(target, event);
         QAccessible::updateAccessibility(&change);
@@ -197,6 +201,9 @@ void notify(BoardCanvas& canvas, int entry, QAccessible::Event event) {
 void announce([[maybe_unused]] BoardCanvas& canvas, [[maybe_unused]] int entry,
               [[maybe_unused]] const QString& message) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!QAccessible::isActive()) {
+        return;
+    }
     if (QAccessibleInterface* target = entryOf(canvas, entry)) {
         QAccessibleAnnouncementEvent announcement(target, message);
         QAccessible::updateAccessibility(&announcement);

@@ -23,6 +23,11 @@ BoardCanvas::BoardCanvas(BoardWindow& window) : window_(window), before_(window.
 }
 
 void BoardCanvas::moveCursor(int place) {
+    if (place != cursor_) {
+        // What the last action did belongs to the place where it was told; read again at
+        // every place the cursor reaches it would only be noise.
+        outcome_.clear();
+    }
     cursor_ = place;
     refreshFrame();
     if (hasFocus()) {

@@ -30,7 +30,7 @@ public:
     BoardWindow& boardWindow() const { return window_; }
     int cursor() const { return cursor_; }
     bool showsCursor() const { return cursorShown_; }
-    // What the last deal or click did, as it was told.
+    // What the last deal or click did, as it was told, until the cursor moves on.
     const QString& lastOutcome() const { return outcome_; }
 
     // Puts the cursor on a place; with the focus it shows there.
