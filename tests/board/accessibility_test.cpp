@@ -106,6 +106,7 @@ TEST_F(AccessibilityTest, PressAndSetFocusPlayAndEveryChangeIsTold) {
     events.clear();
     QTest::keyClick(&canvas(), Qt::Key_Down);
     EXPECT_EQ(heardOf(QAccessible::Focus), std::vector<QString>{name(6)});
+    EXPECT_EQ(entry(6)->text(QAccessible::Description), "");  // told once, where it happened
 }
 
 TEST_F(BoardWindowTest, InfoWindowsReadAsDialogsWithTheirTextAndNamedPictures) {
