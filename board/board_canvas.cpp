@@ -40,10 +40,14 @@ void BoardCanvas::pressPlace(int place) {
     // of an empty stack's item 0 belongs to the items over it; an empty center stack is
     // hidden, and the click goes to the background. As it does for the mouse.
     int item = 0;
-    const int hit = placeOf(imageAt(placeRect(place).center()), &item);
-    if (hit < 0) {
+    const platform::Image* under = imageAt(placeRect(place).center());
+    const int hit = placeOf(under, &item);
+    if (!under) {
         window_.onBackgroundClicked();
         return;
+    }
+    if (hit < 0) {
+        return;  // the selected-card box, which takes no clicks
     }
     const boardPlaces::Place at = boardPlaces::place(hit);
     if (at.isCenterStack) {
@@ -151,8 +155,9 @@ void BoardCanvas::focusInEvent(QFocusEvent* event) {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (hasFocus())
+            if (hasFocus()) {
                 announceFocus();
+            }
         },
         Qt::QueuedConnection);
 }
