@@ -188,7 +188,10 @@ void BoardCanvas::showCursor(bool shown) {
         return;
     }
     cursorShown_ = shown;
-    frame_ = frameRect();
+    // Hiding asks nothing of the window: the focus also leaves while the window is destroyed.
+    if (shown) {
+        frame_ = frameRect();
+    }
     update(frame_);
 }
 

@@ -21,6 +21,9 @@ protected:
     }
     // The cards, without the "New" button, which shows its own focus once Tab has been used.
     QImage picture() { return canvas().grab(QRect(60, 0, 956, 525)).toImage(); }
+    static QRgb pixel(const QImage& image, QPoint at) {
+        return image.pixel(at * image.devicePixelRatio());
+    }
 };
 
 TEST_F(KeyboardTest, TabMovesBetweenNewAndTheCardsAndAClickNeverFocusesThem) {
@@ -74,13 +77,13 @@ TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture)
     press(Qt::Key_Tab);
     const QImage framed = picture();
     const QPoint corner = sideItem(5, 5).geometry().topLeft() - QPoint(62, 2);
-    EXPECT_EQ(framed.pixel(corner), canvas().palette().color(QPalette::Highlight).rgb());
-    EXPECT_NE(mouseOnly.pixel(corner), framed.pixel(corner));
+    EXPECT_EQ(pixel(framed, corner), canvas().palette().color(QPalette::Highlight).rgb());
+    EXPECT_NE(pixel(mouseOnly, corner), pixel(framed, corner));
 
     press(Qt::Key_Down);
     press(Qt::Key_Right);
-    EXPECT_EQ(picture().pixel(centerItem(1).geometry().topLeft() - QPoint(62, 2)),
-              framed.pixel(corner));
+    EXPECT_EQ(pixel(picture(), centerItem(1).geometry().topLeft() - QPoint(62, 2)),
+              pixel(framed, corner));
     press(Qt::Key_Tab);
     EXPECT_EQ(picture(), mouseOnly);
 
