@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
+#include "board/board_canvas.h"
 #include "board/layout.h"
 #include "platform/fixed_label.h"
 #include "resources/pictures.h"
@@ -20,7 +22,7 @@ BoardWindow::BoardWindow(BoardState& board, RandomSource& random, platform::Pict
 }
 
 void BoardWindow::addImages() {
-    canvas_ = new platform::ImageCanvas;
+    canvas_ = new BoardCanvas(*this);
     setCentralWidget(canvas_);
     canvas_->onBackgroundClick = [this] { onBackgroundClicked(); };
 
@@ -62,6 +64,8 @@ void BoardWindow::addImages() {
     newButton_->setBackgroundRole(canvas_->backgroundRole());
     newButton_->setAutoFillBackground(true);
     connect(newButton_, &QPushButton::clicked, this, &BoardWindow::newGame);
+    // "New" has the focus at start; Tab and Shift+Tab go to the cards and back.
+    newButton_->setFocus();
 }
 
 void BoardWindow::addMenu() {
@@ -86,6 +90,10 @@ void BoardWindow::addMenu() {
             &BoardWindow::aboutDravonneRequested);
     addItem(about, "aboutAuthor", QStringLiteral("&Author"), &BoardWindow::aboutAuthorRequested);
     addItem(info, "license", QStringLiteral("&License"), &BoardWindow::licenseRequested);
+
+    // F10 opens the first menu, as desktops do for the keyboard; no menu item has a shortcut.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this, file] { menuBar()->setActiveAction(file->menuAction()); });
 }
 
 void BoardWindow::setVisible(bool visible) {
@@ -107,21 +115,29 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
     emit exitRequested();
 }
 
+platform::ImageCanvas& BoardWindow::canvas() {
+    return *canvas_;
+}
+
 void BoardWindow::newGame() {
     dealNewGame(board_, random_);
     redraw();
+    canvas_->boardChanged(true);
 }
 
 void BoardWindow::onSideStackClicked(int stack, int item) {
     clickSideStack(board_, stack, item, hooks_);
+    canvas_->boardChanged(false);
 }
 
 void BoardWindow::onCenterStackClicked(int suit) {
     clickCenterStack(board_, suit, hooks_);
+    canvas_->boardChanged(false);
 }
 
 void BoardWindow::onBackgroundClicked() {
     clickBackground(board_, hooks_);
+    canvas_->boardChanged(false);
 }
 
 void BoardWindow::showCard(Card card, platform::Image& image) {

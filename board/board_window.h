@@ -7,6 +7,7 @@
 #include "platform/image_canvas.h"
 #include "platform/picture.h"
 
+class BoardCanvas;
 class QLabel;
 class QPushButton;
 class RandomSource;
@@ -29,7 +30,8 @@ public:
     void onCenterStackClicked(int suit);
     void onBackgroundClicked();
 
-    platform::ImageCanvas& canvas() { return *canvas_; }
+    platform::ImageCanvas& canvas();
+    const BoardState& board() const { return board_; }
     platform::Image& selectedCard() { return *selectedCard_; }
     platform::Image& centerStack(int suit) {
         return *centerStacks_.at(static_cast<unsigned>(suit));
@@ -72,7 +74,7 @@ private:
     platform::PictureCache& pictures_;
     PlayHooks hooks_;
 
-    platform::ImageCanvas* canvas_ = nullptr;  // the client area; owned by the window
+    BoardCanvas* canvas_ = nullptr;  // the client area; owned by the window
     platform::Image* selectedCard_ = nullptr;
     std::array<platform::Image*, kSuitCount> centerStacks_{};
     std::array<std::array<platform::Image*, kSlotsPerSideStack>, kSideStackCount> sideStacks_{};

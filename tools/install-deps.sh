@@ -14,6 +14,7 @@ if [[ ${1:-} == --test ]]; then
         lintian appstream-compose
         # the game played on an X server of its own
         xvfb xdotool x11-apps x11-utils libx11-dev
+        at-spi2-core dbus-x11 python3-pyatspi  # what a screen reader reads, on the AT-SPI bus
         # the message for a Wayland display that is not there
         qt6-wayland
     )

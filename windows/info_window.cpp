@@ -4,10 +4,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringList>
+#include <algorithm>
 #include <utility>
 
 #include "platform/fixed_label.h"
 #include "platform/twips.h"
+#include "windows/window_accessibility.h"
 
 namespace {
 
@@ -15,6 +18,26 @@ using platform::twipsRect;
 
 QRect pixels(const QRect& twips) {
     return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// The window's texts as they are read on screen: from the top, and left to right.
+QString textOf(const WindowDesign& design) {
+    std::vector<const ControlDesign*> texts;
+    for (const ControlDesign& control : design.controls) {
+        if (control.kind == ControlDesign::Kind::Text ||
+            control.kind == ControlDesign::Kind::CenteredText) {
+            texts.push_back(&control);
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const auto* a, const auto* b) {
+        return std::pair(a->twips.top(), a->twips.left()) <
+               std::pair(b->twips.top(), b->twips.left());
+    });
+    QStringList lines;
+    for (const ControlDesign* text : texts) {
+        lines << text->content.trimmed();
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -54,6 +77,8 @@ InfoWindow::InfoWindow(const WindowDesign& design)
       clientSize_(platform::twipsSize(design.clientTwips.width(), design.clientTwips.height())),
       fixedSize_(design.fixedSize) {
     setWindowTitle(design.caption);
+    installInfoWindowAccessibility();
+    setAccessibleDescription(textOf(design));
     // Only the Board's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(clientSize_);
@@ -71,6 +96,7 @@ InfoWindow::InfoWindow(const WindowDesign& design)
                 made = new PictureBox(
                     platform::Picture(0, QPixmap(control.content), control.doubleSizePath),
                     pixels(control.twips), this);
+                made->setAccessibleName(control.pictureName);
                 break;
             case ControlDesign::Kind::OkButton: {
                 auto* button = new QPushButton(control.content, this);

@@ -23,6 +23,7 @@ struct ControlDesign {
     QString content;
     QRect twips;
     QString doubleSizePath = {};  // a picture's path at twice the size, for dense displays
+    QString pictureName = {};     // what a picture shows, for assistive technology
 };
 
 struct WindowDesign {

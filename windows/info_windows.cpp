@@ -24,7 +24,8 @@ ControlDesign makerLogo() {
             "makerLogo",
             resources::makerLogoPath(),
             {240, 240, 720, 720},
-            resources::makerLogoPath2x()};
+            resources::makerLogoPath2x(),
+            QStringLiteral("Dravonne Software logo")};
 }
 
 WindowDesign rules() {
@@ -64,7 +65,8 @@ WindowDesign aboutKetterline() {
               "productIcon",
               resources::programEmblemPath(),
               {360, 360, 480, 480},
-              resources::programEmblemPath2x()},
+              resources::programEmblemPath2x(),
+              QStringLiteral("Ketterline icon")},
              {Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
              makerLogo(),
              {Kind::Text,

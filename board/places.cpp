@@ -1,0 +1,109 @@
+#include "board/places.h"
+
+#include <algorithm>
+
+namespace boardPlaces {
+
+namespace {
+
+const QString kSuitNames[kSuitCount] = {QStringLiteral("clubs"), QStringLiteral("hearts"),
+                                        QStringLiteral("diamonds"), QStringLiteral("spades")};
+
+int countOf(const BoardState& board, int stack) {
+    return board.countSideStacks().of(stack);
+}
+
+Card topCard(const BoardState& board, int stack) {
+    const int count = countOf(board, stack);
+    return count > 0 ? board.sideStack(stack)[static_cast<unsigned>(count - 1)] : kNoCard;
+}
+
+}  // namespace
+
+int neighbour(int place, int rowStep, int columnStep) {
+    const int row = std::clamp(place / kColumns + rowStep, 0, kRows - 1);
+    const int column = std::clamp(place % kColumns + columnStep, 0, kColumns - 1);
+    return row * kColumns + column;
+}
+
+int topItem(const BoardState& board, int stack) {
+    return std::max(countOf(board, stack) - 1, 0);
+}
+
+QString cardName(Card card) {
+    static const QString kRankNames[kRanksPerSuit] = {
+        QStringLiteral("ace"),   QStringLiteral("two"),   QStringLiteral("three"),
+        QStringLiteral("four"),  QStringLiteral("five"),  QStringLiteral("six"),
+        QStringLiteral("seven"), QStringLiteral("eight"), QStringLiteral("nine"),
+        QStringLiteral("ten"),   QStringLiteral("jack"),  QStringLiteral("queen"),
+        QStringLiteral("king")};
+    if (!card.isCard()) {
+        return {};
+    }
+    return kRankNames[card.rank - 1] + QStringLiteral(" of ") + kSuitNames[card.suit];
+}
+
+bool isSelected(const BoardState& board, int placeNumber) {
+    const Place at = place(placeNumber);
+    return !at.isCenterStack && board.selectedCard.isCard() && board.selectedFrom == at.number;
+}
+
+QString placeName(const BoardState& board, int placeNumber) {
+    const Place at = place(placeNumber);
+    QString name;
+    if (at.isCenterStack) {
+        const Card top = board.centerStacks[static_cast<unsigned>(at.number)];
+        name =
+            QStringLiteral("Center stack, %1: %2")
+                .arg(kSuitNames[at.number], top.isCard() ? cardName(top) : QStringLiteral("empty"));
+    } else {
+        const int count = countOf(board, at.number);
+        name = count == 0 ? QStringLiteral("Side stack %1: empty").arg(at.number)
+                          : QStringLiteral("Side stack %1: %2 on top, %3 %4")
+                                .arg(at.number)
+                                .arg(cardName(topCard(board, at.number)))
+                                .arg(count)
+                                .arg(count == 1 ? QStringLiteral("card") : QStringLiteral("cards"));
+    }
+    if (isSelected(board, placeNumber)) {
+        name += QStringLiteral(", selected");
+    }
+    return name;
+}
+
+QString selectedCardName(const BoardState& board) {
+    return QStringLiteral("Selected card: ") +
+           (board.selectedCard.isCard() ? cardName(board.selectedCard) : QStringLiteral("none"));
+}
+
+QString outcome(const BoardState& before, const BoardState& after, bool dealt) {
+    if (dealt) {
+        return QStringLiteral("Dealt a new game");
+    }
+    const Card held = before.selectedCard;
+    if (held.isCard() && !after.selectedCard.isCard()) {
+        const QString moved = QStringLiteral("Moved %1 onto %2").arg(cardName(held));
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            const Card was = before.centerStacks[static_cast<unsigned>(suit)];
+            if (after.centerStacks[static_cast<unsigned>(suit)] == held && was != held) {
+                return moved.arg(cardName(was));
+            }
+        }
+        for (int stack = 1; stack <= kSideStackCount; ++stack) {
+            if (countOf(after, stack) == countOf(before, stack) + 1 &&
+                topCard(after, stack) == held) {
+                const Card beneath = topCard(before, stack);
+                return moved.arg(beneath.isCard() ? cardName(beneath)
+                                                  : QStringLiteral("side stack %1").arg(stack));
+            }
+        }
+        return QStringLiteral("Selection dropped");
+    }
+    if (after.selectedCard.isCard() &&
+        (after.selectedCard != before.selectedCard || after.selectedFrom != before.selectedFrom)) {
+        return QStringLiteral("Selected ") + cardName(after.selectedCard);
+    }
+    return {};
+}
+
+}  // namespace boardPlaces

@@ -1,0 +1,73 @@
+"""Plays the running game with xdotool and reads it through the AT-SPI bus as a screen reader
+does: the twelve places named after the cards dealt, the focus on the place after Tab and the
+arrows (told last, after the card area's own), hit-testing, and "selected" after Space.
+    atspi_read.py WINDOW_ID"""
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+
+def check(ok, message):
+    if not ok:
+        sys.exit("FAILED: " + message)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "windowfocus", "--sync", sys.argv[1]], check=True)
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+
+
+def wait_for(test, seconds=10):
+    deadline = time.monotonic() + seconds
+    while not test() and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return test()
+
+
+def card_area():
+    apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "ketterline"]
+    return apps and pyatspi.findDescendant(apps[0], lambda node: node.name == "Cards")
+
+
+area = wait_for(card_area)
+check(area, "no card area named 'Cards' on the accessibility bus")
+places = [child for child in area if child.getRole() == pyatspi.ROLE_LIST_ITEM]
+check(len(places) == 12, "%d places instead of 12" % len(places))
+keys("space")  # "New" has the focus at start
+side = re.compile(r"^Side stack [1-8]: (\w+ of \w+) on top, 6 cards$")
+center = re.compile(r"^Center stack, (\w+): ace of \1$")
+check(wait_for(lambda: all(side.match(p.name) or center.match(p.name) for p in places)),
+      "the places are not named after the cards dealt: %s" % [p.name for p in places])
+check(len({p.name.split(":")[1] for p in places}) == 12, "two places read alike")
+print("After a deal the card area reads:")
+for child in area:
+    print("  %s: %s" % (child.getRoleName(), child.name))
+
+focused = []
+pyatspi.Registry.registerEventListener(
+    lambda event: event.detail1 and focused.append(event.source.name),
+    "object:state-changed:focused")
+GLib.timeout_add(200, lambda: keys("Tab", "Right", "Right", "Down") or
+                 GLib.timeout_add(1000, pyatspi.Registry.stop) and False)
+pyatspi.Registry.start()
+target = places[5]  # row 2, the side stack fanning right
+check(target.name.startswith("Side stack 2:") and focused[-1:] == [target.name] and
+      target.getState().contains(pyatspi.STATE_FOCUSED),
+      "focus events %s do not end on side stack 2" % focused)
+print("Focus events after Tab, Right, Right, Down: %s" % focused)
+box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+hit = area.queryComponent().getAccessibleAtPoint(box.x + box.width // 2, box.y + box.height // 2,
+                                                 pyatspi.DESKTOP_COORDS)
+check(hit and hit.name == target.name, "hit-testing side stack 2 finds %s" % (hit and hit.name))
+
+card = side.match(target.name).group(1)
+keys("space")
+check(wait_for(lambda: target.name.endswith(", selected") and
+               target.getState().contains(pyatspi.STATE_SELECTED)),
+      "side stack 2 does not say it is selected after Space: %s" % target.name)
+check(places[0].parent[2].name == "Selected card: " + card, "the selected-card box is wrong")
+print("After Space: %s (%s)" % (target.name, target.description))
