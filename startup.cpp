@@ -22,17 +22,18 @@ QString failureLine(const QStringList& qtMessages) {
     const QString another = "choose another with -platform or QT_QPA_PLATFORM";
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY", "wayland-0");
     const QString folder = wayland.startsWith('/') ? "" : qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const bool nothingSet = qEnvironmentVariableIsEmpty("DISPLAY") &&
-                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    const bool nothingSet =
+        (qgetenv("DISPLAY") + qgetenv("WAYLAND_DISPLAY") + qgetenv("QT_QPA_PLATFORM")).isEmpty();
     bool explained = false;  // the plugin tried last has said why it did not start
     for (const QString& message : qtMessages) {
         const QString name = message.section('"', 1, 1);
         const QString x = message.section(' ', 5);  // the X display, from the xcb plugin
         if (message.startsWith("could not connect to display") && x.isEmpty() && nothingSet) {
-            add("no display is set (DISPLAY and WAYLAND_DISPLAY are empty)",
-                "start ketterline from a desktop session, or set DISPLAY to a running X server "
-                "(for example DISPLAY=:0)");
+            // All there is to say, whatever a Wayland session made Qt try before X11.
+            reasons = "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+            fixes =
+                "start ketterline from a desktop session, or set DISPLAY to a running "
+                "X server (for example DISPLAY=:0)";
         } else if (message.startsWith("could not connect to display") && x.isEmpty()) {
             add("DISPLAY is not set", "set DISPLAY to a running X server (for example DISPLAY=:0)");
         } else if (message.startsWith("could not connect to display")) {

@@ -83,6 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
              kLead + "no display is set (DISPLAY and WAYLAND_DISPLAY are empty); start ketterline "
                      "from a desktop session, or set DISPLAY to a running X server (for example "
                      "DISPLAY=:0)"},
+        Case{"Wayland session without any display",
+             {{"XDG_RUNTIME_DIR", "/run/user/1000"}},
+             {kWaylandFailed, notLoaded("wayland"), xcbFailed(""), notLoaded("xcb")},
+             kLead + "no display is set (DISPLAY and WAYLAND_DISPLAY are empty); start ketterline "
+                     "from a desktop session, or set DISPLAY to a running X server (for example "
+                     "DISPLAY=:0)"},
         Case{"X display that does not answer",
              {{"DISPLAY", ":99"}},
              {xcbFailed(":99"), notLoaded("xcb")},
