@@ -16,22 +16,10 @@ namespace {
 
 // The options Qt 6 takes out of argv itself (QCoreApplication, QGuiApplication, QApplication and
 // the xcb platform plugin), written with one dash; Qt accepts each with two dashes as well.
-constexpr std::array<std::string_view, 16> kQtOptionsWithValue{"-platform",
-                                                               "-platformpluginpath",
-                                                               "-platformtheme",
-                                                               "-plugin",
-                                                               "-qwindowgeometry",
-                                                               "-geometry",
-                                                               "-qwindowtitle",
-                                                               "-title",
-                                                               "-qwindowicon",
-                                                               "-icon",
-                                                               "-session",
-                                                               "-style",
-                                                               "-stylesheet",
-                                                               "-display",
-                                                               "-name",
-                                                               "-visual"};
+constexpr auto kQtOptionsWithValue = std::to_array<std::string_view>(
+    {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+     "-geometry", "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-style",
+     "-stylesheet", "-display", "-name", "-visual"});
 constexpr std::array<std::string_view, 5> kQtFlags{"-reverse", "-testability", "-widgetcount",
                                                    "-nograb", "-dograb"};
 // Given as -option=value in one argument.

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <memory>
 
 #include "command_line.h"
 #include "game/random_source.h"
@@ -11,7 +12,8 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = command_line::handle(argc, argv)) {
         return *status;  // --help, --version or a wrong argument: no window
     }
-    startup::Application app(argc, argv);
+    startup::nameForDesktop();
+    const std::unique_ptr<QApplication> application = startup::makeApplication(argc, argv);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;

@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = command_line::handle(argc, argv)) {
         return *status;
     }
-    startup_bench::Session<startup::Application> session(argc, argv);
+    startup::nameForDesktop();
+    startup_bench::Session session(argc, argv, startup::makeApplication);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;

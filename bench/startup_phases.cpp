@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = command_line::handle(argc, argv)) {
         return *status;
     }
-    startup_bench::Session<startup::Application> session(argc, argv, startup_bench::Peaks::Yes);
+    startup::nameForDesktop();
+    startup_bench::Session session(argc, argv, startup::makeApplication, startup_bench::Peaks::Yes);
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
     session.mark("window_icon");
     const QIcon icon = QApplication::windowIcon();

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QObject>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,15 +69,24 @@ private:
 // Peaks::Yes: every mark but the paint marks also notes the peak memory so far.
 enum class Peaks { No, Yes };
 
-// One start-up run: marks "main" first thing, makes the application (a QApplication or a
-// class derived from it, such as the program's startup::Application) with the probe installed,
-// and marks "qapplication". Make it first thing in main(); argc must outlive it.
-template <class App = QApplication>
+// Makes the application of a start-up program.
+using MakeApplication = std::unique_ptr<QApplication> (*)(int& argc, char** argv);
+
+inline std::unique_ptr<QApplication> plainApplication(int& argc, char** argv) {
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+// One start-up run: marks "main" first thing, makes the application (a plain QApplication, or
+// the program's own through startup::makeApplication) with the probe installed, and marks
+// "qapplication". Make it first thing in main(); argc must outlive it.
 class Session {
 public:
-    Session(int& argc, char** argv, Peaks peaks = Peaks::No)
-        : marks_(peaks == Peaks::Yes), app_(markMain(marks_, argc), argv), probe_(marks_) {
-        app_.installEventFilter(&probe_);
+    Session(int& argc, char** argv, MakeApplication makeApplication = plainApplication,
+            Peaks peaks = Peaks::No)
+        : marks_(peaks == Peaks::Yes),
+          app_(makeApplication(markMain(marks_, argc), argv)),
+          probe_(marks_) {
+        app_->installEventFilter(&probe_);
         marks_.mark("qapplication");
     }
 
@@ -91,14 +101,14 @@ public:
     }
 
 private:
-    // Takes the "main" mark before the application that is constructed with the result.
+    // Takes the "main" mark before the application that is made with the result.
     static int& markMain(Marks& marks, int& argc) {
         marks.mark("main");
         return argc;
     }
 
     Marks marks_;
-    App app_;
+    std::unique_ptr<QApplication> app_;
     FirstPaintProbe probe_;
 };
 

@@ -66,6 +66,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -353,7 +354,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     const bool counting = countObjects();
-    startup::Application app(argc, argv);
+    startup::nameForDesktop();
+    const std::unique_ptr<QApplication> app = startup::makeApplication(argc, argv);
     const Options options = parse(QCoreApplication::arguments());
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
     if (options.pixmapCacheKiB > 0) {

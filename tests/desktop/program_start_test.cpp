@@ -21,7 +21,8 @@ struct Finished {
 };
 
 // The environment of a shell on a machine without any display, plus the given variables.
-Finished runProgram(const QStringList& arguments, const QStringList& variables = {}) {
+Finished runProgram(const QStringList& arguments, const QStringList& variables = {},
+                    const QString& program = KETTERLINE_PROGRAM) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
         environment.remove(QString::fromLatin1(name));
@@ -31,7 +32,7 @@ Finished runProgram(const QStringList& arguments, const QStringList& variables =
     }
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(KETTERLINE_PROGRAM, arguments);
+    process.start(program, arguments);
     Finished run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
@@ -126,10 +127,28 @@ TEST(ProgramStart, AMissingWaylandSocketIsNamed) {
                   "the Wayland display \"" + runtime.path() + "/ketterline-gone\" does not answer");
 }
 
+// A qt.conf beside a copy of the program makes Qt look for plugins only in an empty folder.
+TEST(ProgramStart, AMissingPlatformPluginIsNamedWithItsPackage) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid() && QDir(folder.path()).mkpath("plugins/platforms"));
+    const QString program = folder.filePath("ketterline");
+    ASSERT_TRUE(QFile::copy(KETTERLINE_PROGRAM, program));
+    QFile conf(folder.filePath("qt.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Paths]\nPlugins=" + folder.filePath("plugins").toUtf8() + "\n");
+    conf.close();
+    const Finished run =
+        runProgram({}, {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-0"}, program);
+    EXPECT_EQ(run.status, 1);
+    expectOneLine(
+        run.err,
+        "the Qt platform plugin \"wayland\" is not installed; install the package qt6-wayland");
+}
+
 // The desktop matches the window to its launcher by the desktop file name (Wayland) and by the
 // X11 window class, which must be the entry's StartupWMClass.
 TEST(ProgramStart, TheProgramNamesItselfAsItsDesktopEntryDoes) {
-    startup::DesktopIdentity identity;
+    startup::nameForDesktop();
     const QString entry = QStringLiteral(KETTERLINE_DESKTOP_ENTRY);
     EXPECT_EQ(QGuiApplication::desktopFileName() + ".desktop", QFileInfo(entry).fileName());
     QSettings desktop(entry, QSettings::IniFormat);

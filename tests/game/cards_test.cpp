@@ -59,7 +59,7 @@ TEST(StackCounts, CountsValidCardsAnywhereInTheColumnPerStack) {
     board.sideStack(5)[1] = Card{3, 0};
     board.sideStack(4)[17] = Card{13, 3};
     const StackCounts counts = board.countSideStacks();
-    for (const auto [stack, count] :
+    for (const auto& [stack, count] :
          {std::pair{1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {6, 0}, {7, 0}, {8, 0}}) {
         EXPECT_EQ(counts.of(stack), count) << "side stack " << stack << board;
     }

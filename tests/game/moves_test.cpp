@@ -176,7 +176,7 @@ TEST(ClickOnFullStack, NeverWritesPastTheLastSlot) {
     // Eighteen cards cannot arise in play; a hand-built board must still stay in bounds.
     BoardState board = position({});
     for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
-        board.sideStack(2)[slot] = Card{13 - slot % 12, 0};
+        board.sideStack(2)[slot] = Card{static_cast<int>(13 - slot % 12), 0};
     }
     board.sideStack(6)[0] = Card{7, 3};  // one lower than the top card of stack 2
     hold(board, 6);
