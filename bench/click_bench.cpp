@@ -60,7 +60,7 @@ public:
         window->canvas().installEventFilter(&paints);
     }
 
-    platform::ImageCanvas& canvas() { return window->canvas(); }
+    BoardCanvas& canvas() { return window->canvas(); }
 
     void click(QPoint windowPoint) {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, windowPoint);
@@ -74,7 +74,7 @@ public:
     // Stack 1..8; its top card is shown whole, the others are covered by the next card.
     QPoint topCardOf(int stack) {
         const int count = state.countSideStacks().of(stack);
-        return window->sideStack(stack, count > 0 ? count - 1 : 0).geometry().center();
+        return canvas().sideStack(stack, count > 0 ? count - 1 : 0).geometry().center();
     }
     Card topCard(int stack) {
         const int count = state.countSideStacks().of(stack);
@@ -268,13 +268,13 @@ void BM_RepaintCardRegion(benchmark::State& state) {
             region += image.geometry();
         }
     };
-    add(bench.window->selectedCard());
+    add(bench.canvas().selectedCard());
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        add(bench.window->centerStack(suit));
+        add(bench.canvas().centerStack(suit));
     }
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         for (int item = 0; item < kSlotsPerSideStack; ++item) {
-            add(bench.window->sideStack(stack, item));
+            add(bench.canvas().sideStack(stack, item));
         }
     }
     if (state.range(0) == 1) {

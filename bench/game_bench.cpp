@@ -27,9 +27,8 @@ BoardState dealtBoard() {
 // Selecting a top card: the commonest click.
 void BM_SideStackClick(benchmark::State& state) {
     BoardState board = dealtBoard();
-    const PlayHooks hooks{[] {}, [] {}};
     for (auto _ : state) {
-        clickSideStack(board, 3, 5, hooks);
+        clickSideStack(board, 3, 5);
         benchmark::DoNotOptimize(board);
     }
 }
@@ -38,11 +37,10 @@ BENCHMARK(BM_SideStackClick);
 // A refused center move after a selection; both clicks count the stacks.
 void BM_CenterStackClick(benchmark::State& state) {
     BoardState board = dealtBoard();
-    const PlayHooks hooks{[] {}, [] {}};
     for (auto _ : state) {
         board.selectedCard = board.sideStack(3)[5];
         board.selectedFrom = 3;
-        clickCenterStack(board, 0, hooks);
+        clickCenterStack(board, 0);
         benchmark::DoNotOptimize(board);
     }
 }
@@ -50,9 +48,8 @@ BENCHMARK(BM_CenterStackClick);
 
 void BM_BackgroundClick(benchmark::State& state) {
     BoardState board = dealtBoard();
-    const PlayHooks hooks{[] {}, [] {}};
     for (auto _ : state) {
-        clickBackground(board, hooks);
+        clickBackground(board);
         benchmark::DoNotOptimize(board);
     }
 }

@@ -5,22 +5,28 @@
 #include <array>
 
 #include "board/board_canvas.h"
-#include "board/board_window.h"
 
 namespace boardAccessibility {
 
 namespace {
 
+// The windowless children follow the card area's child widgets: the selected-card box, then
+// the places in their order.
 constexpr int kEntryCount = boardPlaces::kCount + 1;
 
-int placeOf(int entry) {
-    return entry - 1;
+// The place (or kSelectedCardBox) of the windowless child `index` counted from the first of
+// them, and back.
+int placeOfEntry(int index) {
+    return index - 1;
+}
+int entryOfPlace(int place) {
+    return place + 1;
 }
 
 // One windowless child of the card area: the selected-card box or a place.
 class EntryInterface final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    EntryInterface(BoardCanvas& canvas, int entry) : canvas_(&canvas), entry_(entry) {}
+    EntryInterface(BoardCanvas& canvas, int place) : canvas_(&canvas), place_(place) {}
 
     bool isValid() const override { return !canvas_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -35,9 +41,9 @@ public:
     QAccessibleInterface* focusChild() const override { return nullptr; }
 
     QString text(QAccessible::Text kind) const override {
-        const BoardState& board = canvas_->boardWindow().board();
+        const BoardState& board = canvas_->board();
         if (kind == QAccessible::Name) {
-            return isPlace() ? boardPlaces::placeName(board, placeOf(entry_))
+            return isPlace() ? boardPlaces::placeName(board, place_)
                              : boardPlaces::selectedCardName(board);
         }
         if (kind == QAccessible::Description && hasCursor()) {
@@ -48,8 +54,8 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
-        const QRect local = isPlace() ? canvas_->placeRect(placeOf(entry_))
-                                      : canvas_->boardWindow().selectedCard().geometry();
+        const QRect local =
+            isPlace() ? canvas_->placeRect(place_) : canvas_->selectedCard().geometry();
         return QRect(canvas_->mapToGlobal(local.topLeft()), local.size());
     }
     QAccessible::Role role() const override {
@@ -61,8 +67,7 @@ public:
             state.focusable = true;
             state.focused = hasCursor() && canvas_->hasFocus();
             state.selectable = true;
-            state.selected =
-                boardPlaces::isSelected(canvas_->boardWindow().board(), placeOf(entry_));
+            state.selected = boardPlaces::isSelected(canvas_->board(), place_);
         } else {
             state.readOnly = true;
         }
@@ -78,9 +83,9 @@ public:
     QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            canvas_->pressPlace(placeOf(entry_));
+            canvas_->pressPlace(place_);
         } else if (action == setFocusAction()) {
-            canvas_->moveCursor(placeOf(entry_));
+            canvas_->moveCursor(place_);
             canvas_->setFocus(Qt::OtherFocusReason);
         }
     }
@@ -89,11 +94,11 @@ public:
     }
 
 private:
-    bool isPlace() const { return entry_ > 0; }
-    bool hasCursor() const { return isPlace() && canvas_->cursor() == placeOf(entry_); }
+    bool isPlace() const { return place_ != kSelectedCardBox; }
+    bool hasCursor() const { return isPlace() && canvas_->cursor() == place_; }
 
     QPointer<BoardCanvas> canvas_;
-    int entry_;
+    int place_;
 };
 
 // The card area: its child widgets first, as Qt shows them, then the entries.
@@ -109,10 +114,11 @@ public:
         }
     }
 
-    QAccessibleInterface* entry(int index) const {
-        QAccessibleInterface*& made = entries_[static_cast<std::size_t>(index)];
+    // The interface of a place, or of the selected-card box.
+    QAccessibleInterface* entry(int place) const {
+        QAccessibleInterface*& made = entries_[static_cast<std::size_t>(entryOfPlace(place))];
         if (!made) {
-            made = new EntryInterface(canvas_, index);
+            made = new EntryInterface(canvas_, place);
             QAccessible::registerAccessibleInterface(made);
         }
         return made;
@@ -124,7 +130,7 @@ public:
     int childCount() const override { return widgetCount() + kEntryCount; }
     QAccessibleInterface* child(int index) const override {
         if (index >= widgetCount() && index < childCount()) {
-            return entry(index - widgetCount());
+            return entry(placeOfEntry(index - widgetCount()));
         }
         return QAccessibleWidget::child(index);
     }
@@ -137,7 +143,7 @@ public:
         return QAccessibleWidget::indexOfChild(child);
     }
     QAccessibleInterface* focusChild() const override {
-        return canvas_.hasFocus() ? entry(canvas_.cursor() + 1) : nullptr;
+        return canvas_.hasFocus() ? entry(canvas_.cursor()) : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         // The child widgets lie above every card.
@@ -148,13 +154,12 @@ public:
             }
         }
         const platform::Image* under = canvas_.imageAt(canvas_.mapFromGlobal(QPoint(x, y)));
-        if (under && under == &canvas_.boardWindow().selectedCard()) {
-            return entry(0);
+        if (!under) {
+            return nullptr;
         }
-        if (const int place = canvas_.placeOf(under); place >= 0) {
-            return entry(place + 1);
-        }
-        return nullptr;
+        return entry(under->key() == boardPlaces::kSelectedCardKey
+                         ? kSelectedCardBox
+                         : boardPlaces::slotOf(under->key()).place);
     }
 
 private:
@@ -172,39 +177,36 @@ QAccessibleInterface* canvasFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-QAccessibleInterface* entryOf(BoardCanvas& canvas, int entry) {
+QAccessibleInterface* entryOf(BoardCanvas& canvas, int place) {
     auto* area = dynamic_cast<CanvasInterface*>(QAccessible::queryAccessibleInterface(&canvas));
-    return area ? area->entry(entry) : nullptr;
+    return area ? area->entry(place) : nullptr;
 }
 
 }  // namespace
 
 void install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(canvasFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(canvasFactory);
 }
 
-void notify(BoardCanvas& canvas, int entry, QAccessible::Event event) {
+void notify(BoardCanvas& canvas, int place, QAccessible::Event event) {
     // Without assistive technology nothing listens: the interfaces are not even made.
     if (!QAccessible::isActive()) {
         return;
     }
-    if (QAccessibleInterface* target = entryOf(canvas, entry)) {
+    if (QAccessibleInterface* target = entryOf(canvas, place)) {
         QAccessibleEvent change(target, event);
         QAccessible::updateAccessibility(&change);
     }
 }
 
-void announce([[maybe_unused]] BoardCanvas& canvas, [[maybe_unused]] int entry,
+void announce([[maybe_unused]] BoardCanvas& canvas, [[maybe_unused]] int place,
               [[maybe_unused]] const QString& message) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (!QAccessible::isActive()) {
         return;
     }
-    if (QAccessibleInterface* target = entryOf(canvas, entry)) {
+    if (QAccessibleInterface* target = entryOf(canvas, place)) {
         QAccessibleAnnouncementEvent announcement(target, message);
         QAccessible::updateAccessibility(&announcement);
     }

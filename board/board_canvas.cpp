@@ -1,12 +1,13 @@
 #include "board/board_canvas.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "board/board_accessibility.h"
-#include "board/board_window.h"
+#include "board/layout.h"
+#include "platform/fixed_label.h"
+#include "resources/pictures.h"
 
 namespace {
 
@@ -16,10 +17,66 @@ constexpr int kFrameWidth = 3;
 
 }  // namespace
 
-BoardCanvas::BoardCanvas(BoardWindow& window) : window_(window), before_(window.board()) {
+BoardCanvas::BoardCanvas(const BoardState& board, platform::PictureCache& pictures, QWidget* parent)
+    : ImageCanvas(parent), board_(board), pictures_(pictures) {
     boardAccessibility::install();
     setFocusPolicy(Qt::TabFocus);
-    names_ = accessibleNames();
+    addImages();
+    connect(this, &ImageCanvas::clicked, this, &BoardCanvas::click);
+    selectedName_ = boardPlaces::selectedCardName(board_);
+    for (int place = 0; place < boardPlaces::kCount; ++place) {
+        placeNames_[static_cast<std::size_t>(place)] = boardPlaces::placeName(board_, place);
+    }
+}
+
+void BoardCanvas::addImages() {
+    using boardPlaces::keyOf;
+    auto addCenter = [this](int suit) {
+        centerStacks_[static_cast<unsigned>(suit)] = &addImage(
+            boardLayout::centerStackItem(suit), keyOf({boardPlaces::placeOfCenterStack(suit), 0}));
+    };
+    auto addSide = [this](int stack, int item) {
+        sideStacks_[static_cast<unsigned>(stack - 1)][static_cast<unsigned>(item)] =
+            &addImage(boardLayout::sideStackItem(stack, item),
+                      keyOf({boardPlaces::placeOfSideStack(stack), item}));
+    };
+    // Back to front, as the window was designed: where images overlap, the later one is
+    // drawn over the earlier one and takes the click. Within a fan a higher item lies over a
+    // lower one, so the top card is shown whole.
+    addCenter(0);
+    addSide(1, 0);
+    for (int suit = 1; suit < kSuitCount; ++suit) {
+        addCenter(suit);
+    }
+    for (int stack = 2; stack <= kSideStackCount; ++stack) {
+        addSide(stack, 0);
+    }
+    for (int stack : {5, 6, 7, 8, 1, 2, 3, 4}) {
+        for (int item = 1; item < kSlotsPerSideStack; ++item) {
+            addSide(stack, item);
+        }
+    }
+    selectedCard_ = &addImage(boardLayout::kSelectedCardBox, boardPlaces::kSelectedCardKey);
+    // The heading is a child widget and lies above every image.
+    new platform::FixedLabel(QStringLiteral("Selected Card"), boardLayout::kSelectedCardHeading,
+                             this);
+}
+
+void BoardCanvas::click(const platform::Image* image) {
+    if (!image) {
+        emit backgroundClicked();
+        return;
+    }
+    if (image->key() == boardPlaces::kSelectedCardKey) {
+        return;  // the selected-card box takes no clicks
+    }
+    const boardPlaces::Slot slot = boardPlaces::slotOf(image->key());
+    const boardPlaces::Place at = boardPlaces::place(slot.place);
+    if (at.isCenterStack) {
+        emit centerStackClicked(at.number);
+    } else {
+        emit sideStackClicked(at.number, slot.item);
+    }
 }
 
 void BoardCanvas::moveCursor(int place) {
@@ -39,78 +96,77 @@ void BoardCanvas::pressPlace(int place) {
     // Before the first deal every image still takes clicks at its design size, so the middle
     // of an empty stack's item 0 belongs to the items over it; an empty center stack is
     // hidden, and the click goes to the background. As it does for the mouse.
-    int item = 0;
-    const platform::Image* under = imageAt(placeRect(place).center());
-    const int hit = placeOf(under, &item);
-    if (!under) {
-        window_.onBackgroundClicked();
-        return;
-    }
-    if (hit < 0) {
-        return;  // the selected-card box, which takes no clicks
-    }
-    const boardPlaces::Place at = boardPlaces::place(hit);
-    if (at.isCenterStack) {
-        window_.onCenterStackClicked(at.number);
-    } else {
-        window_.onSideStackClicked(at.number, item);
-    }
-}
-
-int BoardCanvas::placeOf(const platform::Image* image, int* item) const {
-    for (int place = 0; image && place < boardPlaces::kCount; ++place) {
-        const boardPlaces::Place at = boardPlaces::place(place);
-        for (int slot = 0; slot < (at.isCenterStack ? 1 : kSlotsPerSideStack); ++slot) {
-            if (image == (at.isCenterStack ? &window_.centerStack(at.number)
-                                           : &window_.sideStack(at.number, slot))) {
-                if (item) {
-                    *item = slot;
-                }
-                return place;
-            }
-        }
-    }
-    return -1;
+    click(imageAt(placeRect(place).center()));
 }
 
 QRect BoardCanvas::placeRect(int place) const {
     const boardPlaces::Place at = boardPlaces::place(place);
     const platform::Image& image =
-        at.isCenterStack
-            ? window_.centerStack(at.number)
-            : window_.sideStack(at.number, boardPlaces::topItem(window_.board(), at.number));
+        at.isCenterStack ? centerStack(at.number)
+                         : sideStack(at.number, boardPlaces::topItem(board_, at.number));
     return image.geometry();
 }
 
-void BoardCanvas::boardChanged(bool dealt) {
+void BoardCanvas::showDeal() {
+    redraw();
+    boardChanged(boardPlaces::dealtText());
+}
+
+void BoardCanvas::showClick(const ClickOutcome& outcome) {
+    redraw();
+    boardChanged(boardPlaces::outcomeText(outcome));
+}
+
+void BoardCanvas::showCard(Card card, platform::Image& image) {
+    if (!card.isCard()) {
+        image.setVisible(false);
+        return;
+    }
+    image.setVisible(true);
+    image.setPicture(pictures_.load(resources::cardPicture(cardNumber(card))));
+}
+
+void BoardCanvas::redraw() {
+    showCard(board_.selectedCard, *selectedCard_);
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        showCard(board_.centerStacks[static_cast<unsigned>(suit)], centerStack(suit));
+    }
+    for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
+        for (int stack = 1; stack <= kSideStackCount; ++stack) {
+            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)], sideStack(stack, slot));
+        }
+    }
+    // Item 0 is hidden now exactly when the stack is empty.
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        platform::Image& bottom = sideStack(stack, 0);
+        if (!bottom.visible()) {
+            bottom.setVisible(true);
+            bottom.setPicture(pictures_.load(resources::kEmptyStackPicture));
+        }
+    }
+}
+
+void BoardCanvas::boardChanged(const QString& outcome) {
     // The top card, and so the frame around it, may have moved.
     refreshFrame();
 
-    const BoardState& board = window_.board();
-    const std::array<QString, boardPlaces::kCount + 1> names = accessibleNames();
-    for (std::size_t entry = 0; entry < names.size(); ++entry) {
-        if (names[entry] != names_[entry]) {
-            tell(static_cast<int>(entry), QAccessible::NameChanged);
+    if (QString name = boardPlaces::selectedCardName(board_); name != selectedName_) {
+        selectedName_ = std::move(name);
+        tell(boardAccessibility::kSelectedCardBox, QAccessible::NameChanged);
+    }
+    for (int place = 0; place < boardPlaces::kCount; ++place) {
+        QString name = boardPlaces::placeName(board_, place);
+        if (QString& heard = placeNames_[static_cast<std::size_t>(place)]; name != heard) {
+            heard = std::move(name);
+            tell(place, QAccessible::NameChanged);
         }
     }
-    names_ = names;
-    const QString outcome = boardPlaces::outcome(before_, board, dealt);
-    before_ = board;
     if (outcome.isEmpty()) {
         return;
     }
     outcome_ = outcome;
-    tell(cursor_ + 1, QAccessible::DescriptionChanged);
-    boardAccessibility::announce(*this, cursor_ + 1, outcome_);
-}
-
-std::array<QString, boardPlaces::kCount + 1> BoardCanvas::accessibleNames() const {
-    std::array<QString, boardPlaces::kCount + 1> names;
-    names[0] = boardPlaces::selectedCardName(window_.board());
-    for (int place = 0; place < boardPlaces::kCount; ++place) {
-        names[static_cast<std::size_t>(place + 1)] = boardPlaces::placeName(window_.board(), place);
-    }
-    return names;
+    tell(cursor_, QAccessible::DescriptionChanged);
+    boardAccessibility::announce(*this, cursor_, outcome_);
 }
 
 void BoardCanvas::keyPressEvent(QKeyEvent* event) {
@@ -137,7 +193,7 @@ void BoardCanvas::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Escape:
             showCursor(true);
-            window_.onBackgroundClicked();
+            click(nullptr);
             return;
         default:
             platform::ImageCanvas::keyPressEvent(event);
@@ -188,7 +244,6 @@ void BoardCanvas::showCursor(bool shown) {
         return;
     }
     cursorShown_ = shown;
-    // Hiding asks nothing of the window: the focus also leaves while the window is destroyed.
     if (shown) {
         frame_ = frameRect();
     }
@@ -209,10 +264,10 @@ void BoardCanvas::refreshFrame() {
 }
 
 void BoardCanvas::announceFocus() {
-    tell(cursor_ + 1, QAccessible::Focus);
+    tell(cursor_, QAccessible::Focus);
 }
 
-void BoardCanvas::tell(int entry, QAccessible::Event event) {
-    boardAccessibility::notify(*this, entry, event);
-    emit accessibleEvent(entry, event);
+void BoardCanvas::tell(int place, QAccessible::Event event) {
+    boardAccessibility::notify(*this, place, event);
+    emit accessibleEvent(place, event);
 }

@@ -5,57 +5,27 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "board/board_canvas.h"
 #include "board/layout.h"
 #include "platform/fixed_label.h"
-#include "resources/pictures.h"
 
 BoardWindow::BoardWindow(BoardState& board, RandomSource& random, platform::PictureCache& pictures)
-    : board_(board), random_(random), pictures_(pictures) {
+    : board_(board), random_(random) {
     setWindowTitle(QStringLiteral("Board"));
     // The program ends when this window closes, not when the last visible window does.
     setAttribute(Qt::WA_QuitOnClose, false);
-    hooks_.redraw = [this] { redraw(); };
-    addImages();
+    canvas_ = new BoardCanvas(board, pictures);
+    setCentralWidget(canvas_);
+    addControls();
     addMenu();
     resize(boardLayout::kClientSize);
 }
 
-void BoardWindow::addImages() {
-    canvas_ = new BoardCanvas(*this);
-    setCentralWidget(canvas_);
-    canvas_->onBackgroundClick = [this] { onBackgroundClicked(); };
+void BoardWindow::addControls() {
+    connect(canvas_, &BoardCanvas::sideStackClicked, this, &BoardWindow::onSideStackClicked);
+    connect(canvas_, &BoardCanvas::centerStackClicked, this, &BoardWindow::onCenterStackClicked);
+    connect(canvas_, &BoardCanvas::backgroundClicked, this, &BoardWindow::onBackgroundClicked);
 
-    auto addCenter = [this](int suit) {
-        centerStacks_[static_cast<unsigned>(suit)] = &canvas_->addImage(
-            boardLayout::centerStackItem(suit), [this, suit] { onCenterStackClicked(suit); });
-    };
-    auto addSide = [this](int stack, int item) {
-        sideStacks_[static_cast<unsigned>(stack - 1)][static_cast<unsigned>(item)] =
-            &canvas_->addImage(boardLayout::sideStackItem(stack, item),
-                               [this, stack, item] { onSideStackClicked(stack, item); });
-    };
-    // Back to front, as the window was designed: where images overlap, the later one is
-    // drawn over the earlier one and takes the click. Within a fan a higher item lies over a
-    // lower one, so the top card is shown whole.
-    addCenter(0);
-    addSide(1, 0);
-    for (int suit = 1; suit < kSuitCount; ++suit) {
-        addCenter(suit);
-    }
-    for (int stack = 2; stack <= kSideStackCount; ++stack) {
-        addSide(stack, 0);
-    }
-    for (int stack : {5, 6, 7, 8, 1, 2, 3, 4}) {
-        for (int item = 1; item < kSlotsPerSideStack; ++item) {
-            addSide(stack, item);
-        }
-    }
-    selectedCard_ = &canvas_->addImage(boardLayout::kSelectedCardBox);
-
-    // The heading and the button are child widgets and lie above every image.
-    new platform::FixedLabel(QStringLiteral("Selected Card"), boardLayout::kSelectedCardHeading,
-                             canvas_);
+    // The button is a child widget of the card area and lies above every image.
     newButton_ = new QPushButton(QStringLiteral("New"), canvas_);
     newButton_->setGeometry(boardLayout::kNewButton);
     // The button fills its rectangle with the colour the canvas would paint beneath it, which
@@ -115,56 +85,19 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
     emit exitRequested();
 }
 
-platform::ImageCanvas& BoardWindow::canvas() {
-    return *canvas_;
-}
-
 void BoardWindow::newGame() {
     dealNewGame(board_, random_);
-    redraw();
-    canvas_->boardChanged(true);
+    canvas_->showDeal();
 }
 
 void BoardWindow::onSideStackClicked(int stack, int item) {
-    clickSideStack(board_, stack, item, hooks_);
-    canvas_->boardChanged(false);
+    canvas_->showClick(clickSideStack(board_, stack, item));
 }
 
 void BoardWindow::onCenterStackClicked(int suit) {
-    clickCenterStack(board_, suit, hooks_);
-    canvas_->boardChanged(false);
+    canvas_->showClick(clickCenterStack(board_, suit));
 }
 
 void BoardWindow::onBackgroundClicked() {
-    clickBackground(board_, hooks_);
-    canvas_->boardChanged(false);
-}
-
-void BoardWindow::showCard(Card card, platform::Image& image) {
-    if (!card.isCard()) {
-        image.setVisible(false);
-        return;
-    }
-    image.setVisible(true);
-    image.setPicture(pictures_.load(resources::cardPicture(cardNumber(card))));
-}
-
-void BoardWindow::redraw() {
-    showCard(board_.selectedCard, *selectedCard_);
-    for (int suit = 0; suit < kSuitCount; ++suit) {
-        showCard(board_.centerStacks[static_cast<unsigned>(suit)], centerStack(suit));
-    }
-    for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-        for (int stack = 1; stack <= kSideStackCount; ++stack) {
-            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)], sideStack(stack, slot));
-        }
-    }
-    // Item 0 is hidden now exactly when the stack is empty.
-    for (int stack = 1; stack <= kSideStackCount; ++stack) {
-        platform::Image& bottom = sideStack(stack, 0);
-        if (!bottom.visible()) {
-            bottom.setVisible(true);
-            bottom.setPicture(pictures_.load(resources::kEmptyStackPicture));
-        }
-    }
+    canvas_->showClick(clickBackground(board_));
 }

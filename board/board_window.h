@@ -1,21 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 
-#include "game/play.h"
-#include "platform/image_canvas.h"
+#include "board/board_canvas.h"
+#include "game/board_state.h"
 #include "platform/picture.h"
 
-class BoardCanvas;
-class QLabel;
 class QPushButton;
 class RandomSource;
 
-// The main window, where the game is played: the "New" button, the menu, the selected-card
-// box, the four center stacks and eight fans of eighteen card images. Its handlers forward to
-// the game and redraw; the window only shows what the board holds. The Info and Exit commands
-// are only announced: the program decides what they open or end.
+// The main window, where the game is played: the menu, the "New" button and the card area.
+// Its handlers call the game and have the card area show what the board holds now. The Info
+// and Exit commands are only announced: the program decides what they open or end.
 class BoardWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -30,16 +26,7 @@ public:
     void onCenterStackClicked(int suit);
     void onBackgroundClicked();
 
-    platform::ImageCanvas& canvas();
-    const BoardState& board() const { return board_; }
-    platform::Image& selectedCard() { return *selectedCard_; }
-    platform::Image& centerStack(int suit) {
-        return *centerStacks_.at(static_cast<unsigned>(suit));
-    }
-    // Item `item` shows slot `item` of side stack `stack` (1..8).
-    platform::Image& sideStack(int stack, int item) {
-        return *sideStacks_.at(static_cast<unsigned>(stack - 1)).at(static_cast<unsigned>(item));
-    }
+    BoardCanvas& canvas() { return *canvas_; }
     QPushButton& newButton() { return *newButton_; }
 
     // The first time the window is shown, its client area below the menu bar gets exactly
@@ -59,25 +46,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void addImages();
+    void addControls();
     void addMenu();
-    // Makes every card image show the board: the selection, the center stacks and every
-    // slot of every side stack, then the empty-stack picture in item 0 of each empty side
-    // stack so that it can still be clicked. The only code that changes the card images.
-    void redraw();
-    // Shows a card in the image (made visible first, then given the card's picture), or
-    // hides the image for anything else, leaving its picture as it was.
-    void showCard(Card card, platform::Image& image);
 
     BoardState& board_;
     RandomSource& random_;
-    platform::PictureCache& pictures_;
-    PlayHooks hooks_;
 
-    BoardCanvas* canvas_ = nullptr;  // the client area; owned by the window
-    platform::Image* selectedCard_ = nullptr;
-    std::array<platform::Image*, kSuitCount> centerStacks_{};
-    std::array<std::array<platform::Image*, kSlotsPerSideStack>, kSideStackCount> sideStacks_{};
+    BoardCanvas* canvas_ = nullptr;     // the client area; owned by the window
     QPushButton* newButton_ = nullptr;  // owned by the canvas
     bool sized_ = false;
 };

@@ -13,11 +13,6 @@ int countOf(const BoardState& board, int stack) {
     return board.countSideStacks().of(stack);
 }
 
-Card topCard(const BoardState& board, int stack) {
-    const int count = countOf(board, stack);
-    return count > 0 ? board.sideStack(stack)[static_cast<unsigned>(count - 1)] : kNoCard;
-}
-
 }  // namespace
 
 int neighbour(int place, int rowStep, int columnStep) {
@@ -61,7 +56,7 @@ QString placeName(const BoardState& board, int placeNumber) {
         name = count == 0 ? QStringLiteral("Side stack %1: empty").arg(at.number)
                           : QStringLiteral("Side stack %1: %2 on top, %3 %4")
                                 .arg(at.number)
-                                .arg(cardName(topCard(board, at.number)))
+                                .arg(cardName(board.topCard(at.number)))
                                 .arg(count)
                                 .arg(count == 1 ? QStringLiteral("card") : QStringLiteral("cards"));
     }
@@ -76,34 +71,27 @@ QString selectedCardName(const BoardState& board) {
            (board.selectedCard.isCard() ? cardName(board.selectedCard) : QStringLiteral("none"));
 }
 
-QString outcome(const BoardState& before, const BoardState& after, bool dealt) {
-    if (dealt) {
-        return QStringLiteral("Dealt a new game");
+QString outcomeText(const ClickOutcome& outcome) {
+    if (const auto* moved = std::get_if<outcome::Moved>(&outcome)) {
+        return QStringLiteral("Moved %1 onto %2")
+            .arg(cardName(moved->card), moved->to == outcome::Destination::EmptySideStack
+                                            ? QStringLiteral("side stack %1").arg(moved->target)
+                                            : cardName(moved->onto));
     }
-    const Card held = before.selectedCard;
-    if (held.isCard() && !after.selectedCard.isCard()) {
-        const QString moved = QStringLiteral("Moved %1 onto %2").arg(cardName(held));
-        for (int suit = 0; suit < kSuitCount; ++suit) {
-            const Card was = before.centerStacks[static_cast<unsigned>(suit)];
-            if (after.centerStacks[static_cast<unsigned>(suit)] == held && was != held) {
-                return moved.arg(cardName(was));
-            }
-        }
-        for (int stack = 1; stack <= kSideStackCount; ++stack) {
-            if (countOf(after, stack) == countOf(before, stack) + 1 &&
-                topCard(after, stack) == held) {
-                const Card beneath = topCard(before, stack);
-                return moved.arg(beneath.isCard() ? cardName(beneath)
-                                                  : QStringLiteral("side stack %1").arg(stack));
-            }
-        }
+    if (const auto* selected = std::get_if<outcome::Selected>(&outcome)) {
+        return selected->card == selected->previous
+                   ? QString()
+                   : QStringLiteral("Selected ") + cardName(selected->card);
+    }
+    if (std::holds_alternative<outcome::RefusedHome>(outcome) ||
+        std::holds_alternative<outcome::Dropped>(outcome)) {
         return QStringLiteral("Selection dropped");
     }
-    if (after.selectedCard.isCard() &&
-        (after.selectedCard != before.selectedCard || after.selectedFrom != before.selectedFrom)) {
-        return QStringLiteral("Selected ") + cardName(after.selectedCard);
-    }
     return {};
+}
+
+QString dealtText() {
+    return QStringLiteral("Dealt a new game");
 }
 
 }  // namespace boardPlaces

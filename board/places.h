@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "game/board_state.h"
+#include "game/play.h"
 
 // The twelve places a player without a mouse moves between, laid out as they stand on the
 // board: four rows, each of the side stack fanning left (5..8 from the top), the center stack
@@ -32,6 +33,28 @@ constexpr Place place(int place) {
     }
 }
 
+// The place of side stack `stack` (1..8), and of the center stack of `suit` (0..3).
+constexpr int placeOfSideStack(int stack) {
+    return stack <= 4 ? (stack - 1) * kColumns + 2 : (stack - 5) * kColumns;
+}
+constexpr int placeOfCenterStack(int suit) {
+    return suit * kColumns + 1;
+}
+
+// What one card image shows: item `item` of the place (0 on a center stack), numbered as one
+// key for the canvas. The selected-card box has a key of its own, outside every place.
+struct Slot {
+    int place;
+    int item;
+};
+inline constexpr int kSelectedCardKey = -1;
+constexpr int keyOf(Slot slot) {
+    return slot.place * kSlotsPerSideStack + slot.item;
+}
+constexpr Slot slotOf(int key) {
+    return {key / kSlotsPerSideStack, key % kSlotsPerSideStack};
+}
+
 // The place one step away in the grid; at an edge it is the same place.
 int neighbour(int place, int rowStep, int columnStep);
 
@@ -50,9 +73,9 @@ QString placeName(const BoardState& board, int place);
 QString selectedCardName(const BoardState& board);
 bool isSelected(const BoardState& board, int place);
 
-// What one deal or click did, told from the boards before and after it: "Dealt a new game",
-// "Moved seven of hearts onto eight of clubs", "Selected seven of hearts", "Selection
-// dropped"; empty when nothing changed.
-QString outcome(const BoardState& before, const BoardState& after, bool dealt);
+// What a click did: "Moved seven of hearts onto eight of clubs", "Moved seven of hearts onto
+// side stack 3", "Selected seven of hearts", "Selection dropped"; empty when nothing changed.
+QString outcomeText(const ClickOutcome& outcome);
+QString dealtText();
 
 }  // namespace boardPlaces

@@ -16,6 +16,11 @@ StackCounts BoardState::countSideStacks() const {
     return counts;
 }
 
+Card BoardState::topCard(int stack) const {
+    const int count = countSideStacks().of(stack);
+    return count > 0 ? sideStack(stack)[static_cast<std::size_t>(count - 1)] : kNoCard;
+}
+
 void BoardState::clear() {
     selectedCard = kNoCard;
     centerStacks.fill(kNoCard);

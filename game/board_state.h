@@ -51,6 +51,8 @@ struct BoardState {
     // Counts the cards anywhere in each column (not the position of the first free slot;
     // the two agree while the stacks have no gaps). kNoCard and kStartupCard do not count.
     StackCounts countSideStacks() const;
+    // The card on top of side stack `stack` (1..8), or kNoCard when it holds none.
+    Card topCard(int stack) const;
 
     // Empties the selection, the center stacks and every slot; selectedFrom keeps its value.
     void clear();

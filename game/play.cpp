@@ -2,15 +2,9 @@
 
 #include <cstddef>
 
-void checkGameEnd() {}
-
 namespace {
 
-void call(const std::function<void()>& hook) {
-    if (hook) {
-        hook();
-    }
-}
+using outcome::Nothing;
 
 void dropSelection(BoardState& board) {
     board.selectedCard = kNoCard;
@@ -27,11 +21,23 @@ void takeFromSource(BoardState& board, const StackCounts& counts) {
     board.sideStack(source)[static_cast<std::size_t>(counts.of(source) - 1)] = kNoCard;
 }
 
+// Moves the held card onto `to` number `target` once the card is in place there: empties its
+// source slot and ends the selection.
+ClickOutcome finishMove(BoardState& board, const StackCounts& counts, outcome::Destination to,
+                        int target, Card onto) {
+    const Card card = board.selectedCard;
+    const int from = board.selectedFrom;
+    takeFromSource(board, counts);
+    dropSelection(board);
+    return outcome::Moved{card, from,   isSideStack(from) ? board.topCard(from) : kNoCard,
+                          to,   target, onto};
+}
+
 }  // namespace
 
-void clickSideStack(BoardState& board, int stack, int item, const PlayHooks& hooks) {
+ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
     if (!isSideStack(stack) || item < 0 || item >= kSlotsPerSideStack) {
-        return;
+        return Nothing{Nothing::Where::NotATopCard};
     }
     const StackCounts counts = board.countSideStacks();
     const int count = counts.of(stack);
@@ -46,36 +52,48 @@ void clickSideStack(BoardState& board, int stack, int item, const PlayHooks& hoo
     const bool hasRoom = count < kSlotsPerSideStack;
 
     if ((ontoOneHigher || ontoEmptyStack) && hasRoom) {
+        // With nothing held, the empty stack takes the empty selection: nothing moves.
+        const bool holding = board.selectedCard.isCard();
         slots[static_cast<std::size_t>(count)] = board.selectedCard;
-        takeFromSource(board, counts);
-        dropSelection(board);
-        call(hooks.checkGameEnd);
-        call(hooks.redraw);
-        return;
+        const ClickOutcome moved = finishMove(
+            board, counts,
+            ontoEmptyStack ? outcome::Destination::EmptySideStack : outcome::Destination::SideStack,
+            stack, ontoEmptyStack ? kNoCard : clicked);
+        return holding ? moved : Nothing{Nothing::Where::EmptySideStack};
     }
     if (isTop) {
+        const Card previous = board.selectedCard.isCard() ? board.selectedCard : kNoCard;
         board.selectedCard = clicked;
         board.selectedFrom = stack;
+        return outcome::Selected{clicked, stack, previous};
     }
-    call(hooks.redraw);
+    return Nothing{Nothing::Where::NotATopCard};
 }
 
-void clickCenterStack(BoardState& board, int suit, const PlayHooks& hooks) {
+ClickOutcome clickCenterStack(BoardState& board, int suit) {
     if (suit < 0 || suit >= kSuitCount) {
-        return;
+        return Nothing{Nothing::Where::NotATopCard};
     }
     const StackCounts counts = board.countSideStacks();
     Card& top = board.centerStacks[static_cast<std::size_t>(suit)];
-    if (board.selectedCard.rank - 1 == top.rank && board.selectedCard.suit == suit) {
-        top = board.selectedCard;
-        takeFromSource(board, counts);
+    const Card held = board.selectedCard;
+    if (held.rank - 1 == top.rank && held.suit == suit) {
+        const Card beneath = top;
+        top = held;
+        return finishMove(board, counts, outcome::Destination::CenterStack, suit, beneath);
     }
     dropSelection(board);
-    call(hooks.redraw);
-    call(hooks.checkGameEnd);
+    if (held.isCard()) {
+        return outcome::RefusedHome{held, suit};
+    }
+    return Nothing{Nothing::Where::CenterStack};
 }
 
-void clickBackground(BoardState& board, const PlayHooks& hooks) {
+ClickOutcome clickBackground(BoardState& board) {
+    const Card held = board.selectedCard;
     dropSelection(board);
-    call(hooks.redraw);
+    if (held.isCard()) {
+        return outcome::Dropped{held};
+    }
+    return Nothing{Nothing::Where::Background};
 }

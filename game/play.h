@@ -1,40 +1,81 @@
 #pragma once
 
-#include <functional>
+#include <variant>
 
 #include "game/board_state.h"
 
-// The game never detects a won or blocked position: this hook runs after moves and does
-// nothing, so that such a rule has one place to live.
-void checkGameEnd();
+// What one click did, as the player sees it happen. Cards that are not there are kNoCard.
+namespace outcome {
 
-// What a player's click reports back once it has changed the board. The window wires them
-// once; without a window `redraw` may stay empty.
-struct PlayHooks {
-    std::function<void()> redraw;
-    std::function<void()> checkGameEnd = ::checkGameEnd;
+// A top card became the selection; `previous` is the card selected before (the same card
+// when it was clicked again), or kNoCard.
+struct Selected {
+    Card card;
+    int stack = 0;
+    Card previous;
+    friend bool operator==(const Selected&, const Selected&) = default;
 };
 
-// The three clicks that reach the game from the window. Each one changes the board first,
-// then calls the hooks:
-//
-//   side-stack click, move            checkGameEnd, redraw
-//   side-stack click, anything else   redraw
-//   center-stack click, moved or not  redraw, checkGameEnd
-//   background click                  redraw
-//
-// Arguments outside what the window sends (stack 1..8 with item 0..17, suit 0..3) change
-// nothing and call nothing.
+enum class Destination { SideStack, EmptySideStack, CenterStack };
+
+// The selected card moved: it left side stack `from`, whose top card is now `fromTop`
+// (kNoCard when the stack is empty), and lies on `onto` at `to` number `target` (a side
+// stack 1..8, or the suit of a center stack); `onto` is kNoCard on an empty side stack.
+struct Moved {
+    Card card;
+    int from = 0;
+    Card fromTop;
+    Destination to = Destination::SideStack;
+    int target = 0;
+    Card onto;
+    friend bool operator==(const Moved&, const Moved&) = default;
+};
+
+// The center stack of `suit` did not take the selected card, which stays on its side stack
+// and is no longer selected.
+struct RefusedHome {
+    Card card;
+    int suit = 0;
+    friend bool operator==(const RefusedHome&, const RefusedHome&) = default;
+};
+
+// A click on the background dropped the selection.
+struct Dropped {
+    Card card;
+    friend bool operator==(const Dropped&, const Dropped&) = default;
+};
+
+// The click changed nothing a player can see.
+struct Nothing {
+    enum class Where {
+        NotATopCard,     // a card below the top, a slot above it, or no place at all
+        EmptySideStack,  // with nothing selected
+        CenterStack,     // with nothing selected
+        Background,      // with nothing selected
+    };
+    Where where = Where::NotATopCard;
+    friend bool operator==(const Nothing&, const Nothing&) = default;
+};
+
+}  // namespace outcome
+
+using ClickOutcome = std::variant<outcome::Nothing, outcome::Selected, outcome::Moved,
+                                  outcome::RefusedHome, outcome::Dropped>;
+
+// The three clicks that reach the game from the window. Each one changes the board and says
+// what it did; the caller redraws. Arguments outside what the window sends (stack 1..8 with
+// item 0..17, suit 0..3) change nothing. A rule about the end of the game (a win, a blocked
+// position) would look at the board after a move; the game has none.
 
 // A click on item `item` of side stack `stack`. Moves the held card there if the item is the
 // top card and one rank higher (of any suit), or if the stack is empty (any card); otherwise
 // a click on the top card selects it in place of any earlier selection, and a click anywhere
 // else changes nothing.
-void clickSideStack(BoardState& board, int stack, int item, const PlayHooks& hooks);
+ClickOutcome clickSideStack(BoardState& board, int stack, int item);
 
 // A click on the center stack of `suit`. Moves the held card there if it is of that suit and
 // one rank higher than the top card; the selection ends either way.
-void clickCenterStack(BoardState& board, int suit, const PlayHooks& hooks);
+ClickOutcome clickCenterStack(BoardState& board, int suit);
 
 // A click on the window background drops the selection.
-void clickBackground(BoardState& board, const PlayHooks& hooks);
+ClickOutcome clickBackground(BoardState& board);

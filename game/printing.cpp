@@ -38,3 +38,35 @@ std::ostream& operator<<(std::ostream& out, const BoardState& board) {
     }
     return out << "\n  selected: " << board.selectedCard << " from " << board.selectedFrom << '\n';
 }
+
+std::ostream& operator<<(std::ostream& out, const outcome::Selected& selected) {
+    return out << "selected " << selected.card << " from " << selected.stack
+               << " (before: " << selected.previous << ')';
+}
+
+std::ostream& operator<<(std::ostream& out, const outcome::Moved& moved) {
+    static constexpr const char* kDestinations[] = {"side stack", "empty side stack",
+                                                    "center stack"};
+    return out << "moved " << moved.card << " from " << moved.from << " (now " << moved.fromTop
+               << ") onto " << moved.onto << " at " << kDestinations[static_cast<int>(moved.to)]
+               << ' ' << moved.target;
+}
+
+std::ostream& operator<<(std::ostream& out, const outcome::RefusedHome& refused) {
+    return out << "center stack " << refused.suit << " refused " << refused.card;
+}
+
+std::ostream& operator<<(std::ostream& out, const outcome::Dropped& dropped) {
+    return out << "dropped " << dropped.card;
+}
+
+std::ostream& operator<<(std::ostream& out, const outcome::Nothing& nothing) {
+    static constexpr const char* kPlaces[] = {"not a top card", "an empty side stack",
+                                              "a center stack", "the background"};
+    return out << "nothing: " << kPlaces[static_cast<int>(nothing.where)];
+}
+
+std::ostream& operator<<(std::ostream& out, const ClickOutcome& outcome) {
+    std::visit([&out](const auto& what) { out << what; }, outcome);
+    return out;
+}

@@ -39,11 +39,11 @@ ImageCanvas::ImageCanvas(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
-Image& ImageCanvas::addImage(QRect designRect, std::function<void()> onClick) {
-    return images_.emplace_back(Image(*this, designRect, std::move(onClick)));
+Image& ImageCanvas::addImage(QRect designRect, int key) {
+    return images_.emplace_back(Image(*this, designRect, key));
 }
 
-Image* ImageCanvas::imageAt(QPoint point) {
+const Image* ImageCanvas::imageAt(QPoint point) const {
     const auto topmost = std::find_if(images_.rbegin(), images_.rend(), [&](const Image& image) {
         return image.visible_ && image.geometry_.contains(point);
     });
@@ -55,7 +55,8 @@ void ImageCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // One rectangle of the region at a time: into a clip of several rectangles (the canvas
     // around the "New" button, or beside another window) Qt's raster engine draws every pixmap
-    // span by span through its thread pool, and places it on a half pixel differently from
+    // span by span through its thread pool, which makes the paint of a new deal take
+    // milliseconds instead of a tenth of one, and places it on a half pixel differently from
     // the plain rectangle's way.
     for (const QRect& dirty : event->region()) {
         painter.setClipRect(dirty);
@@ -88,20 +89,16 @@ void ImageCanvas::trackClick(QMouseEvent& event) {
     const QPoint point = event.position().toPoint();
     const std::optional<const Image*> underPointer =
         rect().contains(point) ? std::optional<const Image*>(imageAt(point)) : std::nullopt;
-    if (const std::optional<const Image*> clicked = clicks_.take(event, underPointer)) {
-        const std::function<void()>& onClick = *clicked ? (*clicked)->onClick_ : onBackgroundClick;
-        if (onClick) {
-            onClick();
-        }
+    if (const std::optional<const Image*> image = clicks_.take(event, underPointer)) {
+        emit clicked(*image);
     }
 }
 
 void ImageCanvas::imageChanged(const QRect& area) {
     // One rectangle around everything changed since the last paint, never a region of
-    // several: into a clip of several rectangles Qt's raster engine draws each pixmap span by
-    // span through its thread pool, which made the paint of a new deal take milliseconds
-    // instead of a tenth of one. Each update covers the ones before it, so the pending
-    // region stays this one rectangle.
+    // several, so that a paint is one pass over the images through one plain clip (see
+    // paintEvent for what a clip of several rectangles costs). Each update covers the ones
+    // before it, so the pending region stays this one rectangle.
     pendingRepaint_ |= area;
     update(pendingRepaint_);
 }

@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QWidget>
 #include <deque>
-#include <functional>
 
 #include "platform/click_tracker.h"
 #include "platform/picture.h"
@@ -32,13 +31,16 @@ public:
     // In pixels of the canvas: the design rectangle until the image first gets a picture.
     QRect geometry() const { return geometry_; }
 
+    // What the image stands for, as its canvas's owner numbered it.
+    int key() const { return key_; }
+
 private:
     friend class ImageCanvas;
-    Image(ImageCanvas& canvas, QRect design, std::function<void()> onClick)
-        : canvas_(&canvas), onClick_(std::move(onClick)), geometry_(design) {}
+    Image(ImageCanvas& canvas, QRect design, int key)
+        : canvas_(&canvas), key_(key), geometry_(design) {}
 
     ImageCanvas* canvas_;
-    std::function<void()> onClick_;
+    int key_;
     Picture picture_;
     QRect geometry_;
     bool visible_ = true;
@@ -58,15 +60,15 @@ class ImageCanvas : public QWidget {
 public:
     explicit ImageCanvas(QWidget* parent = nullptr);
 
-    // Adds an image on top of all earlier ones; onClick (which may be empty) runs when it is
-    // clicked.
-    Image& addImage(QRect designRect, std::function<void()> onClick = {});
+    // Adds an image on top of all earlier ones.
+    Image& addImage(QRect designRect, int key = 0);
 
     // The topmost visible image containing the point, or nullptr.
-    Image* imageAt(QPoint point);
+    const Image* imageAt(QPoint point) const;
 
-    // Runs for a click on no visible image and no child widget.
-    std::function<void()> onBackgroundClick;
+signals:
+    // A click on an image, or with nullptr on no visible image and no child widget.
+    void clicked(const platform::Image* image);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

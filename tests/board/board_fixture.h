@@ -9,16 +9,21 @@
 #include "program.h"
 #include "support/sources.h"
 
+// Failing comparisons of texts show the texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 // The program as main() wires it, with its own board and a source that always draws the
 // smallest card left, started: the Board shown, the information windows made hidden.
 class BoardWindowTest : public testing::Test {
 protected:
     BoardWindowTest() { program.start(); }
 
-    platform::ImageCanvas& canvas() { return window->canvas(); }
-    platform::Image& sideItem(int stack, int item) { return window->sideStack(stack, item); }
-    platform::Image& centerItem(int suit) { return window->centerStack(suit); }
-    platform::Image& selectedBox() { return window->selectedCard(); }
+    BoardCanvas& canvas() { return window->canvas(); }
+    platform::Image& sideItem(int stack, int item) { return canvas().sideStack(stack, item); }
+    platform::Image& centerItem(int suit) { return canvas().centerStack(suit); }
+    platform::Image& selectedBox() { return canvas().selectedCard(); }
     QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
 
     // Clicks at a point of the client area through the window, as the mouse does, so that

@@ -15,7 +15,6 @@ protected:
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
-    BoardCanvas& board() { return static_cast<BoardCanvas&>(canvas()); }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
@@ -63,12 +62,12 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorInTheGridAndStopAtItsEdges) {
         for (Qt::Key key : row.keys) {
             press(key);
         }
-        EXPECT_EQ(board().cursor(), row.place);
+        EXPECT_EQ(canvas().cursor(), row.place);
     }
     // The cursor comes back where it was.
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
-    EXPECT_EQ(board().cursor(), 7);
+    EXPECT_EQ(canvas().cursor(), 7);
 }
 
 TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture) {
@@ -114,7 +113,7 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
     keys.start();
     mouse.start();
     BoardWindow& keyWindow = keys.boardWindow();
-    auto& keyBoard = static_cast<BoardCanvas&>(keyWindow.canvas());
+    BoardCanvas& keyBoard = keyWindow.canvas();
     BoardWindow& mouseWindow = mouse.boardWindow();
     auto click = [&mouseWindow](QPoint point) {
         QTest::mouseClick(mouseWindow.windowHandle(), Qt::LeftButton, {},
@@ -145,8 +144,9 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
             }
             QTest::keyClick(&keyBoard, acts[pick(0, 2)]);
             const boardPlaces::Place at = boardPlaces::place(place);
-            click((at.isCenterStack ? mouseWindow.centerStack(at.number)
-                                    : mouseWindow.sideStack(at.number, topSlot(mouse, at.number)))
+            click((at.isCenterStack
+                       ? mouseWindow.canvas().centerStack(at.number)
+                       : mouseWindow.canvas().sideStack(at.number, topSlot(mouse, at.number)))
                       .geometry()
                       .center());
         }

@@ -9,11 +9,8 @@
 
 namespace {
 
-// Records the hook calls in order: 'C' for checkGameEnd, 'R' for redraw.
-struct CallLog {
-    std::string calls;
-    PlayHooks hooks{[this] { calls += 'R'; }, [this] { calls += 'C'; }};
-};
+using namespace outcome;
+using Where = Nothing::Where;
 
 void hold(BoardState& board, int stack) {
     const int top = board.countSideStacks().of(stack) - 1;
@@ -24,9 +21,9 @@ void hold(BoardState& board, int stack) {
 struct ClickRow {
     std::string name;
     std::function<void(BoardState&)> before;  // applied to midGamePosition()
-    std::function<void(BoardState&, const PlayHooks&)> click;
+    std::function<ClickOutcome(BoardState&)> click;
     std::function<void(BoardState&)> after;  // the expected change to `before`
-    std::string calls;
+    ClickOutcome said;                       // what the click says it did
 };
 
 void PrintTo(const ClickRow& row, std::ostream* out) {
@@ -36,13 +33,13 @@ void PrintTo(const ClickRow& row, std::ostream* out) {
 void nothing(BoardState&) {}
 
 auto side(int stack, int index) {
-    return [=](BoardState& b, const PlayHooks& h) { clickSideStack(b, stack, index, h); };
+    return [=](BoardState& b) { return clickSideStack(b, stack, index); };
 }
 auto center(int index) {
-    return [=](BoardState& b, const PlayHooks& h) { clickCenterStack(b, index, h); };
+    return [=](BoardState& b) { return clickCenterStack(b, index); };
 }
-void background(BoardState& b, const PlayHooks& h) {
-    clickBackground(b, h);
+ClickOutcome background(BoardState& b) {
+    return clickBackground(b);
 }
 void dropSelection(BoardState& b) {
     b.selectedCard = kNoCard;
@@ -51,35 +48,34 @@ void dropSelection(BoardState& b) {
 
 class ClickTest : public testing::TestWithParam<ClickRow> {};
 
-TEST_P(ClickTest, ChangesTheBoardAndCallsHooksInOrder) {
+TEST_P(ClickTest, ChangesTheBoardAndSaysWhatItDid) {
     const ClickRow& row = GetParam();
     BoardState board = midGamePosition();
     row.before(board);
     BoardState expected = board;
     row.after(expected);
 
-    CallLog log;
-    row.click(board, log.hooks);
+    const ClickOutcome said = row.click(board);
 
     EXPECT_EQ(board.sideStacks, expected.sideStacks) << "got" << board << "want" << expected;
     EXPECT_EQ(board.centerStacks, expected.centerStacks) << "got" << board << "want" << expected;
     EXPECT_EQ(board.selectedCard, expected.selectedCard);
     EXPECT_EQ(board.selectedFrom, expected.selectedFrom);
-    EXPECT_EQ(log.calls, row.calls);
+    EXPECT_EQ(said, row.said);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SelectionTable, ClickTest,
     testing::Values(
         ClickRow{"NothingHeld_TopCard_Selects", nothing, side(2, 1),
-                 [](BoardState& b) { hold(b, 2); }, "R"},
+                 [](BoardState& b) { hold(b, 2); }, Selected{card("7H"), 2, kNoCard}},
         ClickRow{"Held_TopCardOneHigher_MovesOntoIt", [](BoardState& b) { hold(b, 7); }, side(5, 1),
                  [](BoardState& b) {
                      b.sideStack(5)[2] = card("2C");
                      b.sideStack(7)[0] = kNoCard;
                      dropSelection(b);
                  },
-                 "CR"},
+                 Moved{card("2C"), 7, kNoCard, Destination::SideStack, 5, card("3S")}},
         ClickRow{"Held_SevenOntoEightOfAnotherSuit_Moves", [](BoardState& b) { hold(b, 2); },
                  side(1, 2),
                  [](BoardState& b) {
@@ -87,27 +83,29 @@ INSTANTIATE_TEST_SUITE_P(
                      b.sideStack(2)[1] = kNoCard;
                      dropSelection(b);
                  },
-                 "CR"},
+                 Moved{card("7H"), 2, card("5D"), Destination::SideStack, 1, card("8C")}},
         ClickRow{"Held_OtherTopCardNotOneHigher_ReplacesSelection",
                  [](BoardState& b) { hold(b, 2); }, side(8, 1), [](BoardState& b) { hold(b, 8); },
-                 "R"},
+                 Selected{card("10S"), 8, card("7H")}},
         ClickRow{"Held_OwnTopCardAgain_ReselectsIt", [](BoardState& b) { hold(b, 1); }, side(1, 2),
-                 nothing, "R"},
+                 nothing, Selected{card("8C"), 1, card("8C")}},
         ClickRow{"Held_CardBelowTop_ChangesNothing", [](BoardState& b) { hold(b, 1); }, side(1, 1),
-                 nothing, "R"},
+                 nothing, Nothing{Where::NotATopCard}},
         ClickRow{"Held_CardBelowOwnTop_ChangesNothing", [](BoardState& b) { hold(b, 2); },
-                 side(2, 0), nothing, "R"},
-        ClickRow{"NothingHeld_CardBelowTop_ChangesNothing", nothing, side(5, 0), nothing, "R"},
-        ClickRow{"NothingHeld_SlotAboveTop_ChangesNothing", nothing, side(1, 9), nothing, "R"},
+                 side(2, 0), nothing, Nothing{Where::NotATopCard}},
+        ClickRow{"NothingHeld_CardBelowTop_ChangesNothing", nothing, side(5, 0), nothing,
+                 Nothing{Where::NotATopCard}},
+        ClickRow{"NothingHeld_SlotAboveTop_ChangesNothing", nothing, side(1, 9), nothing,
+                 Nothing{Where::NotATopCard}},
         ClickRow{"NothingHeld_EmptyStack_ChangesNothingButChecksGameEnd", nothing, side(3, 0),
-                 nothing, "CR"},
+                 nothing, Nothing{Where::EmptySideStack}},
         ClickRow{"Held_EmptyStack_MovesIntoSlotZero", [](BoardState& b) { hold(b, 1); }, side(3, 0),
                  [](BoardState& b) {
                      b.sideStack(3)[0] = card("8C");
                      b.sideStack(1)[2] = kNoCard;
                      dropSelection(b);
                  },
-                 "CR"},
+                 Moved{card("8C"), 1, card("QH"), Destination::EmptySideStack, 3, kNoCard}},
         ClickRow{"Held_OnlyCardOntoEmptyStack_EmptiesItsStack", [](BoardState& b) { hold(b, 4); },
                  side(3, 0),
                  [](BoardState& b) {
@@ -115,14 +113,14 @@ INSTANTIATE_TEST_SUITE_P(
                      b.sideStack(4)[0] = kNoCard;
                      dropSelection(b);
                  },
-                 "CR"},
+                 Moved{card("2H"), 4, kNoCard, Destination::EmptySideStack, 3, kNoCard}},
         ClickRow{"Held_TwoOntoAceOfItsSuit_Moves", [](BoardState& b) { hold(b, 4); }, center(1),
                  [](BoardState& b) {
                      b.centerStacks[1] = card("2H");
                      b.sideStack(4)[0] = kNoCard;
                      dropSelection(b);
                  },
-                 "RC"},
+                 Moved{card("2H"), 4, kNoCard, Destination::CenterStack, 1, card("AH")}},
         ClickRow{"Held_ThreeOntoTwoOfItsSuit_Moves",
                  [](BoardState& b) {
                      b.sideStack(6)[1] = card("3D");
@@ -134,41 +132,41 @@ INSTANTIATE_TEST_SUITE_P(
                      b.sideStack(6)[1] = kNoCard;
                      dropSelection(b);
                  },
-                 "RC"},
+                 Moved{card("3D"), 6, card("4C"), Destination::CenterStack, 2, card("2D")}},
         ClickRow{"Held_TwoOntoAceOfAnotherSuit_RefusedAndDropped",
-                 [](BoardState& b) { hold(b, 7); }, center(1), dropSelection, "RC"},
+                 [](BoardState& b) { hold(b, 7); }, center(1), dropSelection,
+                 RefusedHome{card("2C"), 1}},
         ClickRow{"Held_ThreeOntoAce_RefusedAndDropped", [](BoardState& b) { hold(b, 5); },
-                 center(3), dropSelection, "RC"},
-        ClickRow{"NothingHeld_CenterStack_MovesNothing", nothing, center(0), nothing, "RC"},
+                 center(3), dropSelection, RefusedHome{card("3S"), 3}},
+        ClickRow{"NothingHeld_CenterStack_MovesNothing", nothing, center(0), nothing,
+                 Nothing{Where::CenterStack}},
         ClickRow{"Held_Background_DropsSelection", [](BoardState& b) { hold(b, 8); }, background,
-                 dropSelection, "R"},
-        ClickRow{"NothingHeld_Background_ChangesNothing", nothing, background, nothing, "R"},
+                 dropSelection, Dropped{card("10S")}},
+        ClickRow{"NothingHeld_Background_ChangesNothing", nothing, background, nothing,
+                 Nothing{Where::Background}},
         ClickRow{"StackNumberOutOfRange_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(9, 0),
-                 nothing, ""},
+                 nothing, Nothing{Where::NotATopCard}},
         ClickRow{"StackNumberZero_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(0, 0),
-                 nothing, ""},
+                 nothing, Nothing{Where::NotATopCard}},
         ClickRow{"SideIndexOutOfRange_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(3, 18),
-                 nothing, ""},
+                 nothing, Nothing{Where::NotATopCard}},
         ClickRow{"NegativeSideIndex_DoesNothing", [](BoardState& b) { hold(b, 1); }, side(3, -1),
-                 nothing, ""},
+                 nothing, Nothing{Where::NotATopCard}},
         ClickRow{"CenterIndexOutOfRange_DoesNothing", [](BoardState& b) { hold(b, 4); }, center(4),
-                 nothing, ""},
+                 nothing, Nothing{Where::NotATopCard}},
         ClickRow{"NegativeCenterIndex_DoesNothing", [](BoardState& b) { hold(b, 4); },
-                 center(-32768), nothing, ""}),
+                 center(-32768), nothing, Nothing{Where::NotATopCard}}),
     [](const testing::TestParamInfo<ClickRow>& info) { return info.param.name; });
 
 TEST(ClickBeforeFirstDeal, SlotZeroTakesTheEmptyStackRouteAndLeavesNoCard) {
     BoardState board;  // the start-up state: kStartupCard everywhere, selectedFrom 0
-    CallLog log;
-    clickSideStack(board, 3, 0, log.hooks);
+    EXPECT_EQ(clickSideStack(board, 3, 0), ClickOutcome(Nothing{Where::EmptySideStack}));
     EXPECT_LT(cardNumber(board.sideStack(3)[0]), 0);
     EXPECT_EQ(board.selectedFrom, -1);
-    EXPECT_EQ(log.calls, "CR");
 
-    log.calls.clear();
-    clickSideStack(board, 5, 4, log.hooks);
-    clickCenterStack(board, 2, log.hooks);
-    EXPECT_EQ(log.calls, "RRC");
+    EXPECT_EQ(clickSideStack(board, 5, 4), ClickOutcome(Nothing{Where::NotATopCard}));
+    EXPECT_EQ(clickCenterStack(board, 2), ClickOutcome(Nothing{Where::CenterStack}));
+    EXPECT_EQ(clickBackground(board), ClickOutcome(Nothing{Where::Background}));
     EXPECT_EQ(board.countSideStacks().cards, (std::array<int, 8>{}));
 }
 
@@ -181,7 +179,7 @@ TEST(ClickOnFullStack, NeverWritesPastTheLastSlot) {
     board.sideStack(6)[0] = Card{7, 3};  // one lower than the top card of stack 2
     hold(board, 6);
     const BoardState before = board;
-    clickSideStack(board, 2, 17, PlayHooks{});
+    clickSideStack(board, 2, 17);
     EXPECT_EQ(board.sideStacks, before.sideStacks);
 }
 

@@ -20,20 +20,20 @@ Picture solid(int id, QSize size, Qt::GlobalColor colour) {
     return Picture{id, pixmap};
 }
 
-// Three overlapping images "A0", "A1", "A2" at x = 10, 30, 50 (40 x 40, A2 on top), an image
-// without a click handler and a label over empty background. Every click is logged as the
-// image's name or "background".
+// Three overlapping images "A0", "A1", "A2" at x = 10, 30, 50 (40 x 40, A2 on top), one
+// more "A3" apart and a label over empty background. Every click is logged as the image's
+// name or "background".
 class CanvasTest : public ::testing::Test {
 public:
     void SetUp() override {
         canvas_.resize(200, 100);
         for (int i = 0; i < 3; ++i) {
-            items_.push_back(&canvas_.addImage(QRect(10 + 20 * i, 10, 40, 40), [this, i] {
-                log_.push_back("A" + QString::number(i));
-            }));
+            items_.push_back(&canvas_.addImage(QRect(10 + 20 * i, 10, 40, 40), i));
         }
-        single_ = &canvas_.addImage(QRect(150, 10, 30, 30));
-        canvas_.onBackgroundClick = [this] { log_.push_back("background"); };
+        single_ = &canvas_.addImage(QRect(150, 10, 30, 30), 3);
+        QObject::connect(&canvas_, &ImageCanvas::clicked, [this](const Image* image) {
+            log_.push_back(image ? "A" + QString::number(image->key()) : "background");
+        });
         new platform::FixedLabel("Selected Card", QRect(10, 60, 60, 20), &canvas_);
         canvas_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas_));
@@ -83,7 +83,7 @@ const ClickCase kClickCases[] = {
      {85, 20},
      "background"},
     {"ClickOnNoImageIsABackgroundClick", {}, {120, 90}, "background"},
-    {"ImageWithoutHandlerSwallowsTheClick", {}, {160, 20}, ""},
+    {"ImageApartReportsItsKey", {}, {160, 20}, "A3"},
     {"LabelSwallowsTheClick", {}, {20, 65}, ""},
     {"ImageTakesThePictureSizeAndKeepsItsCorner",
      [](CanvasTest& t) {
