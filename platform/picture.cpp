@@ -15,8 +15,8 @@ struct Picture::Sharper {
     QPixmap scaled;  // for scaledRatio, the last ratio other than 1 and 2 asked for
 };
 
-Picture::Picture(int id, QPixmap pixmap, QString doubleSizePath)
-    : id(id), pixmap(std::move(pixmap)) {
+Picture::Picture(int pictureId, QPixmap picturePixmap, QString doubleSizePath)
+    : id(pictureId), pixmap(std::move(picturePixmap)) {
     if (!doubleSizePath.isEmpty()) {
         sharper_ = std::make_shared<Sharper>();
         sharper_->doubleSizePath = std::move(doubleSizePath);
