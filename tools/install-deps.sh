@@ -26,8 +26,8 @@ for option in "$@"; do
                 dpkg-dev file lintian appstream-compose
                 # the game played on an X server of its own
                 xvfb xdotool x11-apps x11-utils libx11-dev
-                # the accessibility bus, read by the tests
-                at-spi2-core dbus-x11 python3-pyatspi
+                # the accessibility bus, read by the tests, and the screen reader Orca
+                at-spi2-core dbus-x11 python3-pyatspi orca
             )
             ;;
         --bench) packages+=(libbenchmark-dev) ;;

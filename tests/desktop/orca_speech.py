@@ -1,0 +1,375 @@
+"""Plays the running game with the keyboard while Orca listens, and checks what Orca says after
+each step of orca_speech_steps.py, as Orca's debug log tells it ("SPEECH OUTPUT: '...'").
+    orca_speech.py ORCA_LOG WINDOW_ID PROGRAM_PID [--record]
+The deal is random: the board is read through the AT-SPI bus, as a screen reader reads it, to find
+the moves the steps make, and dealt again until it has them. With --record nothing is checked:
+each step's keys are sent and all Orca says until it falls silent is printed."""
+import os
+import re
+import string
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from orca_speech_steps import STEPS
+
+RANKS = ["ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack",
+         "queen", "king"]
+SUITS = ["clubs", "hearts", "diamonds", "spades"]
+CARD = re.compile(r"\b(%s) of (%s)\b" % ("|".join(RANKS), "|".join(SUITS)))
+ANY_CARD = CARD.pattern
+
+STEP_SECONDS = 30  # for a step's speech to come; the sanitizer build is slow
+SETTLE_SECONDS = 0.5  # after a step's speech, for what follows it at once
+RECORD_QUIET_SECONDS = 2.5
+
+orca_log, window, program_pid = sys.argv[1], sys.argv[2], int(sys.argv[3])
+recording = "--record" in sys.argv[4:]
+
+
+class Speech:
+    """The utterances of Orca's debug log, read as it grows. A record is one line, or several
+    when the text has line breaks (Orca indents the lines after the first by 18 spaces); it ends
+    with the voice Orca used, or "(sayAll)" from the log-only speech server."""
+
+    ENTRY = re.compile(rb"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
+    RECORD = re.compile(r"^(\d\d:\d\d:\d\d\.\d{6}) - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?"
+                        r"(?:\{[^\n]*\}|\(sayAll\))$", re.M | re.S)
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.pending = b""
+        self.said = []  # (time, text)
+
+    def read(self):
+        with open(self.path, "rb") as log:
+            log.seek(self.offset)
+            data = log.read()
+        self.offset += len(data)
+        self.pending += data.replace(b"\r", b"")
+        # Only whole entries: up to the start of the last one, or all when it is a finished
+        # utterance.
+        lines_end = self.pending.rfind(b"\n") + 1
+        starts = [m.start() for m in self.ENTRY.finditer(self.pending, 0, lines_end)]
+        done = starts[-1] if starts else 0
+        last = self.pending[done:lines_end].decode("utf-8", "replace")
+        if self.RECORD.fullmatch(last.rstrip("\n")):
+            done = lines_end
+        chunk = self.pending[:done].decode("utf-8", "replace")
+        self.pending = self.pending[done:]
+        for record in self.RECORD.finditer(chunk):
+            self.said.append((record.group(1), record.group(2).replace("\n" + " " * 18, "\n")))
+        return len(self.said)
+
+    def since(self, mark):
+        self.read()
+        return self.said[mark:]
+
+
+def program_runs():
+    try:
+        with open("/proc/%d/stat" % program_pid) as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
+def fail(message):
+    print("FAILED: " + message)
+    sys.exit(1)
+
+
+# The board as the AT-SPI bus shows it.
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app and app.name == "ketterline":
+            return app
+    return None
+
+
+def place_key(name):
+    """("side", 3) or ("center", "hearts") for a place's accessible name, else None."""
+    side = re.match(r"Side stack ([1-8])\b", name)
+    if side:
+        return ("side", int(side.group(1)))
+    center = re.match(r"Center stack, (%s)\b" % "|".join(SUITS), name)
+    return ("center", center.group(1)) if center else None
+
+
+def grid_position(key):
+    """Row and column of a place: four rows of side stack 5..8, center stack, side stack 1..4."""
+    kind, which = key
+    if kind == "center":
+        return SUITS.index(which), 1
+    return (which - 5, 0) if which >= 5 else (which - 1, 2)
+
+
+class Board:
+    """The twelve places: their names, top cards and which one has the focus."""
+
+    def __init__(self):
+        self.names = {}
+        self.focused = None
+        app = application()
+        if not app:
+            return
+        for node in pyatspi.findAllDescendants(app, lambda n: place_key(n.name or "")):
+            node.clearCache()
+            key = place_key(node.name)
+            self.names[key] = node.name
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                self.focused = key
+
+    def top(self, key):
+        """The top card's name, or None for an empty stack. The first card a place's name tells
+        is its top card."""
+        card = CARD.search(self.names.get(key, "").split(":", 1)[-1])
+        return card.group(0) if card else None
+
+    def rank(self, key):
+        card = self.top(key)
+        return RANKS.index(card.split()[0]) + 1 if card else 0
+
+    def dealt(self):
+        return (len(self.names) == 12 and
+                all(self.rank(("center", suit)) == 1 for suit in SUITS) and
+                all(self.rank(("side", n)) > 1 for n in range(1, 9)))
+
+    def fields(self):
+        values = {"top%d" % n: self.top(("side", n)) or "empty" for n in range(1, 9)}
+        values.update({"center_" + suit: self.top(("center", suit)) or "empty" for suit in SUITS})
+        return values
+
+
+def moves_of(board):
+    """The moves the steps make, for the board just dealt, or None when it has not got them."""
+    tops = {n: board.top(("side", n)) for n in range(1, 9)}
+    ranks = {n: board.rank(("side", n)) for n in range(1, 9)}
+    suit = {n: tops[n].split()[-1] for n in tops}
+    for source in tops:
+        for onto in tops:
+            if ranks[onto] != ranks[source] + 1:
+                continue
+            homes = [n for n in tops if ranks[n] == 2 and n not in (source, onto)]
+            for home in homes:
+                for refused in tops:
+                    center_top = 2 if suit[refused] == suit[home] else 1
+                    if refused in (source, onto, home) or ranks[refused] == center_top + 1:
+                        continue
+                    return {
+                        "source": str(source), "card": tops[source],
+                        "onto": str(onto), "onto_card": tops[onto],
+                        "home": str(home), "home_card": tops[home], "home_suit": suit[home],
+                        "home_ace": "ace of " + suit[home],
+                        "refused": str(refused), "refused_card": tops[refused],
+                        "refused_suit": suit[refused],
+                        "refused_center_card": RANKS[center_top - 1] + " of " + suit[refused],
+                    }
+    return None
+
+
+# Keys.
+
+def press(key):
+    if "+" in key and len(key) > 1:
+        # A chord as a person types it: xdotool's own chords release the modifier first, and Qt
+        # then closes the menu that Alt+letter has just opened.
+        *modifiers, last = key.split("+")
+        subprocess.run(["xdotool", "keydown", *modifiers], check=True)
+        time.sleep(0.15)
+        subprocess.run(["xdotool", "key", last], check=True)
+        time.sleep(0.15)
+        subprocess.run(["xdotool", "keyup", *reversed(modifiers)], check=True)
+    else:
+        subprocess.run(["xdotool", "key", key], check=True)
+    time.sleep(0.2)
+    give_focus_back()
+
+
+def give_focus_back():
+    """Gives the Board the focus when the window that had it has gone (a closed dialog), as a
+    window manager does; there is none here, and X gives the focus to the root window."""
+    def xdotool(*arguments):
+        return subprocess.run(["xdotool", *arguments], capture_output=True, text=True).stdout
+    focused = xdotool("getwindowfocus").strip()
+    shown = xdotool("search", "--onlyvisible", "--class", "ketterline").split()
+    if focused not in shown:
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+
+
+def arrows_to(target):
+    """The arrow keys from the focused place to the target ("side 3", "center hearts")."""
+    kind, which = target.split()
+    key = (kind, int(which) if kind == "side" else which)
+    here = Board().focused
+    if here is None:
+        fail("no place has the focus to go to %s from" % target)
+    (row, column), (to_row, to_column) = grid_position(here), grid_position(key)
+    vertical = ["Down" if to_row > row else "Up"] * abs(to_row - row)
+    return vertical + ["Right" if to_column > column else "Left"] * abs(to_column - column)
+
+
+def go_to(speech, target):
+    """Moves the cursor to the place and waits until Orca has said so, so that what the keys
+    after it do is not read with the place when Orca reads it late."""
+    arrows = arrows_to(target)
+    if not arrows:
+        return
+    mark = speech.read()
+    for arrow in arrows:
+        press(arrow)
+    kind, which = target.split()
+    name = r"^Side stack %s\b" % which if kind == "side" else r"^Center stack, %s\b" % which
+    if not wait_until(lambda: any(re.search(name, t) for _, t in speech.since(mark)),
+                      STEP_SECONDS):
+        fail("Orca did not say %s after %s:\n%s" % (target, " ".join(arrows),
+                                                      show(speech.since(mark))))
+    time.sleep(SETTLE_SECONDS)
+
+
+# The steps.
+
+def fill(template, fields, escape=True):
+    values = {name: re.escape(value) if escape else value for name, value in fields.items()}
+    values["any_card"] = ANY_CARD
+    return string.Template(template).safe_substitute(values)
+
+
+def matches(patterns, text, any_order):
+    """The patterns in the order they were found in the text, or None when one is missing."""
+    position = 0
+    found = []
+    for pattern in patterns:
+        match = re.compile(pattern, re.M | re.S).search(text, 0 if any_order else position)
+        if not match:
+            return None
+        position = match.end()
+        found.append((match.start(), pattern))
+    return [pattern for _, pattern in sorted(found)] if any_order else patterns
+
+
+def wait_quiet(speech, mark, seconds, longest):
+    """Waits until Orca has said nothing for the given seconds (at most longest seconds)."""
+    deadline = time.monotonic() + longest
+    count, since = speech.read(), time.monotonic()
+    while time.monotonic() < deadline and time.monotonic() - since < seconds:
+        time.sleep(0.1)
+        if speech.read() != count:
+            count, since = speech.read(), time.monotonic()
+    return speech.since(mark)
+
+
+def show(said):
+    return "\n".join("    %s  %s" % (at, text.replace("\n", "\n" + " " * 20))
+                     for at, text in said) or "    (nothing)"
+
+
+def run_step(speech, number, step, moves):
+    what, keys, expected = step[:3]
+    options = step[3] if len(step) > 3 else {}
+    fields = dict(Board().fields(), **moves)
+    patterns = [fill(pattern, fields) for pattern in expected]
+    once = [fill(pattern, fields) for pattern in options.get("once", [])]
+    keys = [fill(key, fields, escape=False) for key in keys]
+    print("%d. %s: %s" % (number, what, " ".join(keys)))
+    # The moves to a place come first; what the step expects is what Orca says after them.
+    while keys and keys[0].startswith("@"):
+        go_to(speech, keys.pop(0)[1:])
+    mark = speech.read()
+    for key in keys:
+        press(key)
+
+    if recording:
+        said = wait_quiet(speech, mark, max(RECORD_QUIET_SECONDS, options.get("quiet", 0)),
+                          STEP_SECONDS)
+        text = "\n".join(t for _, t in said)
+        counts = [len(re.findall(pattern, text, re.M | re.S)) for pattern in once]
+        verdict = "as expected" if matches(patterns, text, options.get("any_order")) and \
+            all(count == 1 for count in counts) else \
+            "NOT as expected: %s%s" % (patterns, "" if not once else ", once: %s" % once)
+        print(show(said) + "\n    -> " + verdict)
+        return patterns
+
+    deadline = time.monotonic() + STEP_SECONDS
+    while True:
+        said = speech.since(mark)
+        text = "\n".join(t for _, t in said)
+        in_order = matches(patterns, text, options.get("any_order"))
+        if in_order:
+            break
+        if time.monotonic() > deadline or not program_runs():
+            fail("step %d (%s): expected %s\n  Orca said:\n%s%s" % (
+                number, what, patterns, show(said),
+                "" if program_runs() else "\n  and the program has ended"))
+        time.sleep(0.1)
+    if options.get("quiet"):
+        said = wait_quiet(speech, mark, options["quiet"], STEP_SECONDS)
+        text = "\n".join(t for _, t in said)
+        for pattern in once:
+            count = len(re.findall(pattern, text, re.M | re.S))
+            if count != 1:
+                fail("step %d (%s): %r was said %d times, not once\n  Orca said:\n%s" % (
+                    number, what, pattern, count, show(said)))
+    else:
+        time.sleep(SETTLE_SECONDS)
+        said = speech.since(mark)
+    print(show(said))
+    return in_order
+
+
+def wait_until(test, seconds):
+    deadline = time.monotonic() + seconds
+    while not test() and time.monotonic() < deadline:
+        time.sleep(0.2)
+    return test()
+
+
+def main():
+    speech = Speech(orca_log)
+    mark = speech.read()
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    # "New" has the focus at start, which Orca says last when the window gets the focus.
+    if not wait_until(lambda: any(re.match(r"New push button", t)
+                                  for _, t in speech.since(mark)), STEP_SECONDS):
+        fail("Orca did not read the window and its New button:\n" + show(speech.since(mark)))
+
+    moves = None
+    for _ in range(60):
+        before = Board().names
+        press("space")
+        if not wait_until(lambda: Board().names != before and Board().dealt(), STEP_SECONDS):
+            fail("the places do not show a deal after Space on New: %s" % Board().names)
+        moves = moves_of(Board())
+        if moves:
+            break
+    if not moves:
+        fail("60 deals without the moves the steps need")
+    print("Dealt; the steps play: %s" % moves)
+    time.sleep(1)  # what Orca says of the deal belongs to no step
+
+    first = speech.read()
+    heard = []  # each step's expectations as it checked them
+    for number, step in enumerate(STEPS, 1):
+        heard.append(run_step(speech, number, step, moves))
+    if recording:
+        return
+    # At the end, all of it in order: every step's expectations, one after the other, in all that
+    # Orca said since the first step.
+    text = "\n".join(t for _, t in speech.since(first))
+    position = 0
+    for number, patterns in enumerate(heard, 1):
+        for pattern in patterns:
+            found = re.compile(pattern, re.M | re.S).search(text, position)
+            if not found:
+                fail("in all Orca said, %r of step %d does not come after step %d" % (
+                    pattern, number, number - 1))
+            position = found.start()
+    if not program_runs():
+        fail("the program has ended")
+
+
+main()

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# What the screen reader Orca says while the game is played with the keyboard: on an Xvfb of its
+# own, with a session bus and the AT-SPI bus of its own, Orca runs with a speech server that only
+# logs (orca/logonly_speech.py) and settings of its own, then the game; orca_speech.py plays the
+# steps of orca_speech_steps.py and checks Orca's log after each.
+#   orca_speech.sh PROGRAM [--record]
+# --record checks nothing: it prints what Orca says after each step.
+# Exit status 77 (ctest: skipped) when Orca, Xvfb, xdotool, dbus-launch, the AT-SPI bus launcher
+# or the system Python's pyatspi is missing, or when another Orca of this user runs (Orca refuses
+# to start beside it, and that one is left alone).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shift
+
+launcher=/usr/libexec/at-spi-bus-launcher
+missing=()
+for tool in orca Xvfb xdotool dbus-launch script pgrep; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+[[ -x $launcher ]] || missing+=("$launcher")
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(pyatspi)
+if ((${#missing[@]} > 0)); then
+    echo "SKIPPED: ${missing[*]} missing (bash tools/install-deps.sh --test installs what is needed)"
+    exit 77
+fi
+
+work=$(mktemp -d)
+chmod 0700 "$work"
+xvfb_pid=
+launcher_pid=
+script_pid=
+program_pid=
+
+# Orca runs in a session of its own, made by script(1): its process group is its own pid.
+stop_orca() {
+    [[ -n $script_pid ]] || return 0
+    local orca
+    orca=$(pgrep -P "$script_pid" | head -n 1) || true
+    if [[ -n $orca ]]; then
+        kill -TERM -- "-$orca" 2>/dev/null || true
+        for ((i = 0; i < 20; i++)); do
+            kill -0 -- "-$orca" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL -- "-$orca" 2>/dev/null || true
+    fi
+    kill "$script_pid" 2>/dev/null || true
+    script_pid=
+}
+
+cleanup() {
+    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null
+    stop_orca
+    [[ -n $launcher_pid ]] && kill -- "-$launcher_pid" 2>/dev/null
+    [[ -n ${DBUS_SESSION_BUS_PID:-} ]] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAILED: $*"
+    if [[ -s $work/program.log ]]; then
+        echo "--- the program's output:"
+        cat "$work/program.log"
+    fi
+    exit 1
+}
+
+# Up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+    local tenths=$1
+    shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+wait_for 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+display=$(head -n 1 "$work/display")
+export DISPLAY=:$display
+
+# Nothing of the user's own desktop: folders, settings and buses all live in $work, in English.
+mkdir -m 0700 "$work/runtime" "$work/home" "$work/orca" "$work/speech"
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/home/.config \
+    XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache \
+    GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8
+unset LANGUAGE WAYLAND_DISPLAY QT_QPA_PLATFORM
+eval "$(dbus-launch --sh-syntax)"
+# In a process group of its own, which also holds the bus daemon and registry it starts.
+setsid "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+launcher_pid=$!
+
+cp "$here/orca/user-settings.conf" "$work/orca/"
+cp "$here/orca/logonly_speech.py" "$work/speech/"
+# Orca writes its debug log block by block to a file; to a terminal it writes line by line.
+PYTHONPATH=$work/speech SHELL=/bin/sh script -qfc \
+    "exec orca -u '$work/orca' --debug-file /dev/tty" "$work/orca.log" >/dev/null 2>&1 </dev/null &
+script_pid=$!
+orca_started() {
+    grep -aq "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" 2>/dev/null && return 0
+    kill -0 "$script_pid" 2>/dev/null && return 1
+    if grep -aq "Another screen reader process is already running" "$work/orca.log"; then
+        script_pid=
+        echo "SKIPPED: another Orca runs for this user; it is left alone"
+        exit 77
+    fi
+    fail "Orca ended before it spoke: $(tail -n 20 "$work/orca.log")"
+}
+wait_for 600 orca_started || fail "Orca did not say 'Screen reader on.' within 60 s"
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+board_window() {
+    board=$(xdotool search --onlyvisible --name '^Board$' 2>/dev/null | head -n 1) || true
+    [[ -n $board ]]
+}
+wait_for 300 board_window || fail "no Board window after 30 s"
+
+timeout 180 /usr/bin/python3 -B "$here/orca_speech.py" "$work/orca.log" "$board" "$program_pid" "$@" ||
+    fail "the speech is not as expected (see above)"

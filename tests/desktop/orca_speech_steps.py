@@ -1,0 +1,65 @@
+"""What Orca should say while the game is played with the keyboard, step by step: orca_speech.py
+sends each step's keys and waits until Orca has said what the step expects.
+
+A step is (what it does, keys, expected speech) or (what it does, keys, expected speech, options).
+
+Keys are xdotool key names ("Tab", "space", "Down", "s"); "alt+i" is pressed as a person does
+(Alt held, I pressed and released, Alt released), and "@side 3" / "@center hearts" are the arrow
+keys that take the cursor from where it is to that place.
+
+The expected speech is a list of regular expressions that Orca's utterances since the step's keys
+must match one after the other (they are joined by newlines and searched with re.MULTILINE and
+re.DOTALL, so "^" starts an utterance and ".*" may span several).
+
+Keys and expectations may name the cards of the game being played as $name (string.Template):
+  $top1 .. $top8       the top card of each side stack as the step starts ("seven of hearts")
+  $center_clubs ...    the top card of each center stack as the step starts ("ace of clubs")
+  $source, $card       a side stack whose top card can move onto another one's, and that card
+  $onto, $onto_card    that other side stack and its top card
+  $home, $home_card, $home_suit, $home_ace
+                       a side stack with a two on top, the two, its suit and its center stack's
+                       ace (the stack is neither $source nor $onto)
+  $refused, $refused_card, $refused_suit, $refused_center_card
+                       a side stack whose top card does not fit on the center stack of its suit
+                       even after the moves before it, the card, the suit, and that center
+                       stack's top card
+Names are put in as literal text; $any_card is a pattern that matches any card's name.
+
+Options: "once": expressions that must match exactly once in all the step says; "quiet": seconds
+without speech to wait for before those counts are taken; "any_order": the expectations may come
+in any order.
+"""
+
+RULES_TEXT = r"The goal of the game is to stack all cards of the same suit"
+
+READING_ORDER = (r"Side stack 5\b.*Center stack, clubs\b.*Side stack 1\b.*"
+                 r"Side stack 6\b.*Center stack, hearts\b.*Side stack 2\b.*"
+                 r"Side stack 7\b.*Center stack, diamonds\b.*Side stack 3\b.*"
+                 r"Side stack 8\b.*Center stack, spades\b.*Side stack 4\b")
+
+PLACE = r"^(Side stack [1-8]|Center stack, (clubs|hearts|diamonds|spades))\b"
+
+STEPS = [
+    ("Tab into the cards", ["Tab"], [r"^Side stack 5: $top5\b"]),
+    ("an arrow to the next place", ["Down"], [r"^Side stack 6: $top6\b"]),
+    ("S reads the stack under the cursor, bottom to top",
+     ["s"], [r"^Side stack 6: ($any_card, ){5}$top6 on top\b"]),
+    ("B reads every place in reading order", ["b"], [READING_ORDER]),
+    ("Space on a top card selects it", ["@side $source", "space"], [r"\b$card\b.*\bselected\b"]),
+    ("a move onto a side stack", ["@side $onto", "space"], [r"\bMoved $card onto $onto_card\b"]),
+    ("Space on a two selects it", ["@side $home", "space"], [r"\b$home_card\b.*\bselected\b"]),
+    ("a move home", ["@center $home_suit", "space"], [r"\bMoved $home_card onto $home_ace\b"]),
+    ("Space on a card that does not go home", ["@side $refused", "space"],
+     [r"\b$refused_card\b.*\bselected\b"]),
+    ("a refused move home", ["@center $refused_suit", "space"],
+     [r"(?i)\b(cannot|can't|does not|doesn't)\b.*\b$refused_card\b"
+      r"|\b$refused_card\b.*\b(cannot|can't|does not|doesn't)\b"]),
+    ("Space selects that card again", ["@side $refused", "space"],
+     [r"\b$refused_card\b.*\bselected\b"]),
+    ("Escape drops the selection", ["Escape"], [r"(?i)\bselection dropped\b|\bnot selected\b"]),
+    ("File > New Game deals", ["alt+f", "Return"], [r"(?i)\bdealt\b", PLACE],
+     {"any_order": True}),
+    ("Info > Rules reads the rules once", ["alt+i", "r"],
+     [r"^Rules\b", RULES_TEXT, r"^OK push button\b"], {"once": [RULES_TEXT], "quiet": 4}),
+    ("Escape closes the rules, and the place is read again", ["Escape"], [PLACE]),
+]
