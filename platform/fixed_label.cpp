@@ -1,7 +1,6 @@
 #include "platform/fixed_label.h"
 
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <algorithm>
 
 namespace platform {
@@ -12,18 +11,8 @@ FixedLabel::FixedLabel(const QString& text, QRect rect, QWidget* parent, Qt::Ali
     setWordWrap(true);
     setAlignment(alignment | Qt::AlignTop);
     setGeometry(rect);
-}
-
-void FixedLabel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void FixedLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void FixedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
+    // A QLabel ignores the mouse, and Qt hands what a widget ignores on to its parent.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 namespace {

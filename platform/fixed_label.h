@@ -14,11 +14,6 @@ class FixedLabel : public QLabel {
 public:
     FixedLabel(const QString& text, QRect rect, QWidget* parent,
                Qt::Alignment alignment = Qt::AlignLeft);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // The windows were laid out for a smaller user-interface font than today's defaults. When a
