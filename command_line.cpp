@@ -73,7 +73,8 @@ Result parse(const std::vector<std::string>& arguments) {
 
 std::string usage() {
     return "Usage: ketterline [options]\n"
-           "Ketterline, a patience card game for one player, played with the mouse.\n"
+           "Ketterline, a patience card game for one player,\n"
+           "played with the mouse or the keyboard.\n"
            "\n"
            "Options:\n"
            "  -h, --help          show this help and exit\n"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,11 @@ TEST(CommandLine, UsageNamesEveryOptionOfTheProgram) {
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(usage.back(), '\n');
+    // Read in a terminal of 80 columns.
+    std::istringstream lines(usage);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LT(line.size(), 80u) << line;
+    }
     EXPECT_EQ(command_line::versionLine(), "ketterline 1.0");
 }
 
