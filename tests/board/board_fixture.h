@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QTest>
 
-#include "game/printing.h"
+#include "support/printing.h"
 #include "program.h"
 #include "support/sources.h"
 

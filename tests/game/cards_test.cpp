@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/board_state.h"
-#include "game/printing.h"
+#include "support/printing.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "game/board_state.h"
-#include "game/printing.h"
+#include "support/printing.h"
 #include "support/sources.h"
 
 namespace {

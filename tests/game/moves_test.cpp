@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/play.h"
-#include "game/printing.h"
+#include "support/printing.h"
 #include "support/positions.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 #include <set>
 
-#include "game/printing.h"
+#include "support/printing.h"
 #include "game/random_source.h"
 #include "support/invariants.h"
 #include "support/positions.h"

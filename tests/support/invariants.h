@@ -5,7 +5,7 @@
 #include <set>
 
 #include "game/board_state.h"
-#include "game/printing.h"
+#include "support/printing.h"
 
 // The invariants that every click keeps once a game has been dealt; shared by the model's
 // property test and the window's monkey test.

@@ -1,4 +1,4 @@
-#include "game/printing.h"
+#include "support/printing.h"
 
 #include <ostream>
 
