@@ -9,10 +9,6 @@ namespace {
 const QString kSuitNames[kSuitCount] = {QStringLiteral("clubs"), QStringLiteral("hearts"),
                                         QStringLiteral("diamonds"), QStringLiteral("spades")};
 
-int countOf(const BoardState& board, int stack) {
-    return board.countSideStacks().of(stack);
-}
-
 }  // namespace
 
 int neighbour(int place, int rowStep, int columnStep) {
@@ -22,7 +18,7 @@ int neighbour(int place, int rowStep, int columnStep) {
 }
 
 int topItem(const BoardState& board, int stack) {
-    return std::max(countOf(board, stack) - 1, 0);
+    return std::max(board.countSideStacks().of(stack) - 1, 0);
 }
 
 QString cardName(Card card) {
@@ -52,7 +48,7 @@ QString placeName(const BoardState& board, int placeNumber) {
             QStringLiteral("Center stack, %1: %2")
                 .arg(kSuitNames[at.number], top.isCard() ? cardName(top) : QStringLiteral("empty"));
     } else {
-        const int count = countOf(board, at.number);
+        const int count = board.countSideStacks().of(at.number);
         name = count == 0 ? QStringLiteral("Side stack %1: empty").arg(at.number)
                           : QStringLiteral("Side stack %1: %2 on top, %3 %4")
                                 .arg(at.number)
