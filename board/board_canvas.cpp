@@ -4,12 +4,23 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "board/board_accessibility.h"
 #include "board/layout.h"
+#include "board/spoken.h"
 #include "platform/fixed_label.h"
 #include "resources/pictures.h"
 
 namespace {
+
+using boardAccessibility::Target;
+
+// The cards of a place as assistive technology lists them.
+QStringList cardNamesOf(const BoardState& board, int place) {
+    QStringList names;
+    for (int card = 0; card < spoken::cardCount(board, place); ++card) {
+        names << spoken::cardName(board, place, card);
+    }
+    return names;
+}
 
 // Logical pixels, so the frame grows with the display scale: three make a line seen at a
 // glance on a white card and on the window colour alike.
@@ -26,6 +37,7 @@ BoardCanvas::BoardCanvas(const BoardState& board, platform::PictureCache& pictur
     selectedName_ = boardPlaces::selectedCardName(board_);
     for (int place = 0; place < boardPlaces::kCount; ++place) {
         placeNames_[static_cast<std::size_t>(place)] = boardPlaces::placeName(board_, place);
+        cardNames_[static_cast<std::size_t>(place)] = cardNamesOf(board_, place);
     }
 }
 
@@ -80,11 +92,6 @@ void BoardCanvas::click(const platform::Image* image) {
 }
 
 void BoardCanvas::moveCursor(int place) {
-    if (place != cursor_) {
-        // What the last action did belongs to the place where it was told; read again at
-        // every place the cursor reaches it would only be noise.
-        outcome_.clear();
-    }
     cursor_ = place;
     refreshFrame();
     if (hasFocus()) {
@@ -107,14 +114,30 @@ QRect BoardCanvas::placeRect(int place) const {
     return image.geometry();
 }
 
+QRect BoardCanvas::cardRect(int place, int card) const {
+    const boardPlaces::Place at = boardPlaces::place(place);
+    if (at.isCenterStack) {
+        return centerStack(at.number).geometry();
+    }
+    const QRect whole = sideStack(at.number, card).geometry();
+    if (card + 1 >= board_.countSideStacks().of(at.number)) {
+        return whole;
+    }
+    // The next card lies over all of it but a strip on the side the fan grows away from.
+    const QRect over = sideStack(at.number, card + 1).geometry();
+    return over.left() > whole.left()
+               ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
+               : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
+}
+
 void BoardCanvas::showDeal() {
     redraw();
-    boardChanged(boardPlaces::dealtText());
+    boardChanged(spoken::dealt());
 }
 
 void BoardCanvas::showClick(const ClickOutcome& outcome) {
     redraw();
-    boardChanged(boardPlaces::outcomeText(outcome));
+    boardChanged(spoken::outcome(board_, outcome));
 }
 
 void BoardCanvas::showCard(Card card, platform::Image& image) {
@@ -146,32 +169,49 @@ void BoardCanvas::redraw() {
     }
 }
 
-void BoardCanvas::boardChanged(const QString& outcome) {
+void BoardCanvas::boardChanged(const QString& said) {
     // The top card, and so the frame around it, may have moved.
     refreshFrame();
 
     if (QString name = boardPlaces::selectedCardName(board_); name != selectedName_) {
         selectedName_ = std::move(name);
-        tell(boardAccessibility::kSelectedCardBox, QAccessible::NameChanged);
+        tell({Target::Kind::SelectedCardBox}, QAccessible::NameChanged);
     }
     for (int place = 0; place < boardPlaces::kCount; ++place) {
         QString name = boardPlaces::placeName(board_, place);
         if (QString& heard = placeNames_[static_cast<std::size_t>(place)]; name != heard) {
             heard = std::move(name);
-            tell(place, QAccessible::NameChanged);
+            tell({Target::Kind::Place, place}, QAccessible::NameChanged);
         }
+        const QStringList cards = cardNamesOf(board_, place);
+        QStringList& heardCards = cardNames_[static_cast<std::size_t>(place)];
+        for (qsizetype card = 0; card < std::min(cards.size(), heardCards.size()); ++card) {
+            if (cards[card] != heardCards[card]) {
+                tell({Target::Kind::Card, place, static_cast<int>(card)}, QAccessible::NameChanged);
+            }
+        }
+        for (qsizetype card = heardCards.size() - 1; card >= cards.size(); --card) {
+            tell({Target::Kind::Card, place, static_cast<int>(card)}, QAccessible::ObjectDestroyed);
+        }
+        for (qsizetype card = heardCards.size(); card < cards.size(); ++card) {
+            tell({Target::Kind::Card, place, static_cast<int>(card)}, QAccessible::ObjectCreated);
+        }
+        heardCards = cards;
     }
-    if (outcome.isEmpty()) {
-        return;
-    }
-    outcome_ = outcome;
-    tell(cursor_, QAccessible::DescriptionChanged);
-    boardAccessibility::announce(*this, cursor_, outcome_);
+    announce(said);
+}
+
+void BoardCanvas::announce(const QString& text) {
+    announcement_ = text;
+    tell({Target::Kind::Notification}, QAccessible::ObjectShow);
 }
 
 void BoardCanvas::keyPressEvent(QKeyEvent* event) {
     int rowStep = 0;
     int columnStep = 0;
+    // The reading keys are plain letters; with a modifier they are someone else's.
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     switch (event->key()) {
         case Qt::Key_Left:
             columnStep = -1;
@@ -195,9 +235,21 @@ void BoardCanvas::keyPressEvent(QKeyEvent* event) {
             showCursor(true);
             click(nullptr);
             return;
-        default:
-            platform::ImageCanvas::keyPressEvent(event);
+        case Qt::Key_S:
+        case Qt::Key_B:
+            if (!plain) {
+                break;
+            }
+            showCursor(true);
+            announce(event->key() == Qt::Key_S ? spoken::stack(board_, cursor_)
+                                               : spoken::board(board_));
             return;
+        default:
+            break;
+    }
+    if (rowStep == 0 && columnStep == 0) {
+        platform::ImageCanvas::keyPressEvent(event);
+        return;
     }
     showCursor(true);
     moveCursor(boardPlaces::neighbour(cursor_, rowStep, columnStep));
@@ -264,10 +316,10 @@ void BoardCanvas::refreshFrame() {
 }
 
 void BoardCanvas::announceFocus() {
-    tell(cursor_, QAccessible::Focus);
+    tell({Target::Kind::Place, cursor_}, QAccessible::Focus);
 }
 
-void BoardCanvas::tell(int place, QAccessible::Event event) {
-    boardAccessibility::notify(*this, place, event);
-    emit accessibleEvent(place, event);
+void BoardCanvas::tell(Target target, QAccessible::Event event) {
+    boardAccessibility::notify(*this, target, event);
+    emit accessibleEvent(target, event);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "board/board_accessibility.h"
 #include "board/places.h"
 #include "game/board_state.h"
 #include "game/play.h"
@@ -15,13 +16,14 @@
 // signals. The keyboard can play on it too. It takes the focus only from Tab and Shift+Tab,
 // never from a click. While it has the focus a cursor stands on one of the twelve places (see
 // board/places.h): the arrow keys move it, Space, Return and Enter click what lies in the
-// middle of the place, and Escape clicks the background. A frame in the palette's highlight
-// colour shows the cursor until the focus leaves or a mouse button goes down on the card area;
-// without it the card area is exactly what the mouse player sees.
+// middle of the place, and Escape clicks the background; S reads the cards of the place and B
+// every place aloud, through a screen reader. A frame in the palette's highlight colour shows
+// the cursor until the focus leaves or a mouse button goes down on the card area; without it
+// the card area is exactly what the mouse player sees.
 //
 // It also tells assistive technology what changed (see board/board_accessibility.h): a Focus
-// event for the place the cursor reaches, NameChanged for each place whose name changes, and
-// what each deal or click did as the description of the place under the cursor.
+// event for the place the cursor reaches, NameChanged for each place and card whose name
+// changes, the cards that come and go, and what each deal or click did, which is spoken.
 class BoardCanvas final : public platform::ImageCanvas {
     Q_OBJECT
 
@@ -30,10 +32,14 @@ public:
     BoardCanvas(const BoardState& board, platform::PictureCache& pictures,
                 QWidget* parent = nullptr);
 
+    // The key that reads the cards of the place under the cursor, as assistive technology
+    // names it.
+    static inline const QString kReadStackKeyName = QStringLiteral("S");
+
     const BoardState& board() const { return board_; }
     int cursor() const { return cursor_; }
-    // What the last deal or click did, as it was told, until the cursor moves on.
-    const QString& lastOutcome() const { return outcome_; }
+    // What was last said of an action or asked to be read; screen readers speak it when told.
+    const QString& announcement() const { return announcement_; }
 
     platform::Image& selectedCard() const { return *selectedCard_; }
     platform::Image& centerStack(int suit) const {
@@ -51,6 +57,9 @@ public:
     void pressPlace(int place);
     // In canvas pixels: the place's top card, its empty-stack picture or its center card.
     QRect placeRect(int place) const;
+    // In canvas pixels, the part of a card of the place that is not covered (see
+    // spoken::cardName for how the cards of a place are counted).
+    QRect cardRect(int place, int card) const;
 
     // Show the board after a deal, or after a click that did `outcome`.
     void showDeal();
@@ -60,9 +69,8 @@ signals:
     void sideStackClicked(int stack, int item);
     void centerStackClicked(int suit);
     void backgroundClicked();
-    // Sent with each event that goes to assistive technology, also when none listens; place
-    // is boardAccessibility::kSelectedCardBox for the selected-card box.
-    void accessibleEvent(int place, QAccessible::Event event);
+    // Sent with each event that goes to assistive technology, also when none listens.
+    void accessibleEvent(boardAccessibility::Target target, QAccessible::Event event);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -82,14 +90,16 @@ private:
     // Shows a card in the image (made visible first, then given the card's picture), or
     // hides the image for anything else, leaving its picture as it was.
     void showCard(Card card, platform::Image& image);
-    void boardChanged(const QString& outcome);
+    // Tells assistive technology what changed on the board and what the action did.
+    void boardChanged(const QString& said);
+    void announce(const QString& text);
 
     void showCursor(bool shown);
     QRect frameRect() const;
     // Follows the cursor's place to where its top card stands now.
     void refreshFrame();
     void announceFocus();
-    void tell(int place, QAccessible::Event event);
+    void tell(boardAccessibility::Target target, QAccessible::Event event);
 
     const BoardState& board_;
     platform::PictureCache& pictures_;
@@ -100,8 +110,9 @@ private:
     int cursor_ = 0;
     bool cursorShown_ = false;
     QRect frame_;  // where the frame is drawn while it shows
-    QString outcome_;
-    // The names assistive technology last heard, to tell only the ones that change.
+    QString announcement_;
+    // The names assistive technology last heard, to tell only what changes.
     QString selectedName_;
     std::array<QString, boardPlaces::kCount> placeNames_;
+    std::array<QStringList, boardPlaces::kCount> cardNames_;
 };

@@ -21,6 +21,10 @@ int topItem(const BoardState& board, int stack) {
     return std::max(board.countSideStacks().of(stack) - 1, 0);
 }
 
+QString suitName(int suit) {
+    return kSuitNames[suit];
+}
+
 QString cardName(Card card) {
     static const QString kRankNames[kRanksPerSuit] = {
         QStringLiteral("ace"),   QStringLiteral("two"),   QStringLiteral("three"),
@@ -65,29 +69,6 @@ QString placeName(const BoardState& board, int placeNumber) {
 QString selectedCardName(const BoardState& board) {
     return QStringLiteral("Selected card: ") +
            (board.selectedCard.isCard() ? cardName(board.selectedCard) : QStringLiteral("none"));
-}
-
-QString outcomeText(const ClickOutcome& outcome) {
-    if (const auto* moved = std::get_if<outcome::Moved>(&outcome)) {
-        return QStringLiteral("Moved %1 onto %2")
-            .arg(cardName(moved->card), moved->to == outcome::Destination::EmptySideStack
-                                            ? QStringLiteral("side stack %1").arg(moved->target)
-                                            : cardName(moved->onto));
-    }
-    if (const auto* selected = std::get_if<outcome::Selected>(&outcome)) {
-        return selected->card == selected->previous
-                   ? QString()
-                   : QStringLiteral("Selected ") + cardName(selected->card);
-    }
-    if (std::holds_alternative<outcome::RefusedHome>(outcome) ||
-        std::holds_alternative<outcome::Dropped>(outcome)) {
-        return QStringLiteral("Selection dropped");
-    }
-    return {};
-}
-
-QString dealtText() {
-    return QStringLiteral("Dealt a new game");
 }
 
 }  // namespace boardPlaces

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include "game/board_state.h"
-#include "game/play.h"
 
 // The twelve places a player without a mouse moves between, laid out as they stand on the
 // board: four rows, each of the side stack fanning left (5..8 from the top), the center stack
@@ -64,6 +63,8 @@ int topItem(const BoardState& board, int stack);
 
 // "seven of hearts", "queen of spades"; empty for anything that is not a card.
 QString cardName(Card card);
+// "clubs", "hearts", "diamonds", "spades" for suit 0..3.
+QString suitName(int suit);
 
 // What a sighted player sees at the place, for example "Side stack 3: seven of hearts on top,
 // 6 cards", "Side stack 5: empty", "Center stack, hearts: three of hearts", followed by
@@ -72,10 +73,5 @@ QString placeName(const BoardState& board, int place);
 // "Selected card: seven of hearts" or "Selected card: none".
 QString selectedCardName(const BoardState& board);
 bool isSelected(const BoardState& board, int place);
-
-// What a click did: "Moved seven of hearts onto eight of clubs", "Moved seven of hearts onto
-// side stack 3", "Selected seven of hearts", "Selection dropped"; empty when nothing changed.
-QString outcomeText(const ClickOutcome& outcome);
-QString dealtText();
 
 }  // namespace boardPlaces

@@ -20,26 +20,6 @@ QRect pixels(const QRect& twips) {
     return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
-// The window's texts as they are read on screen: from the top, and left to right.
-QString textOf(const WindowDesign& design) {
-    std::vector<const ControlDesign*> texts;
-    for (const ControlDesign& control : design.controls) {
-        if (control.kind == ControlDesign::Kind::Text ||
-            control.kind == ControlDesign::Kind::CenteredText) {
-            texts.push_back(&control);
-        }
-    }
-    std::stable_sort(texts.begin(), texts.end(), [](const auto* a, const auto* b) {
-        return std::pair(a->twips.top(), a->twips.left()) <
-               std::pair(b->twips.top(), b->twips.left());
-    });
-    QStringList lines;
-    for (const ControlDesign* text : texts) {
-        lines << text->content.trimmed();
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
 PictureBox::PictureBox(platform::Picture picture, QRect rect, QWidget* parent)
@@ -78,7 +58,6 @@ InfoWindow::InfoWindow(const WindowDesign& design)
       fixedSize_(design.fixedSize) {
     setWindowTitle(design.caption);
     installInfoWindowAccessibility();
-    setAccessibleDescription(textOf(design));
     // Only the Board's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(clientSize_);

@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QTest>
 
-#include "support/printing.h"
 #include "program.h"
+#include "support/printing.h"
 #include "support/sources.h"
 
 // Failing comparisons of texts show the texts.
@@ -17,7 +17,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // The program as main() wires it, with its own board and a source that always draws the
 // smallest card left, started: the Board shown, the information windows made hidden.
 class BoardWindowTest : public testing::Test {
-protected:
+public:
     BoardWindowTest() { program.start(); }
 
     BoardCanvas& canvas() { return window->canvas(); }

@@ -1,6 +1,7 @@
 """Plays the running game with xdotool and reads it through the AT-SPI bus as a screen reader
-does: the twelve places named after the cards dealt, the focus on the place after Tab and the
-arrows (told last, after the card area's own), hit-testing, and "selected" after Space.
+does: the twelve places named after the cards dealt, every card of a stack with the part of it
+that shows, the focus on the place after Tab and the arrows (told last, after the card area's
+own), hit-testing down to the card, and "selected" after Space.
     atspi_read.py WINDOW_ID"""
 import re
 import subprocess
@@ -35,8 +36,11 @@ def card_area():
 
 area = wait_for(card_area)
 check(area, "no card area named 'Cards' on the accessibility bus")
-places = [child for child in area if child.getRole() == pyatspi.ROLE_LIST_ITEM]
-check(len(places) == 12, "%d places instead of 12" % len(places))
+lists = [child for child in area if child.getRole() == pyatspi.ROLE_LIST]
+check(len(lists) == 1, "%d lists of places instead of one" % len(lists))
+places = list(lists[0])
+check(len(places) == 12 and all(p.getRole() == pyatspi.ROLE_LIST_ITEM for p in places),
+      "the list holds %s instead of 12 places" % [p.getRoleName() for p in places])
 keys("space")  # "New" has the focus at start
 side = re.compile(r"^Side stack [1-8]: (\w+ of \w+) on top, 6 cards$")
 center = re.compile(r"^Center stack, (\w+): ace of \1$")
@@ -46,6 +50,24 @@ check(len({p.name.split(":")[1] for p in places}) == 12, "two places read alike"
 print("After a deal the card area reads:")
 for child in area:
     print("  %s: %s" % (child.getRoleName(), child.name))
+    for place in child if child.getRole() == pyatspi.ROLE_LIST else []:
+        print("    %s: %s" % (place.getRoleName(), place.name))
+
+# Side stack 2 fans out to the right: each card below the top shows a strip on its left, the
+# top card shows whole, and the place's own rectangle is its top card.
+cards = list(places[5])
+boxes = [card.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for card in cards]
+top = places[5].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+check(len(cards) == 6 and cards[-1].name == side.match(places[5].name).group(1) + ", top card"
+      and all(not card.name.endswith("top card") for card in cards[:-1]),
+      "side stack 2 has the cards %s" % [card.name for card in cards])
+check([(b.width, b.height) for b in boxes] == [(24, 97)] * 5 + [(79, 97)] and
+      all(b.x == boxes[0].x + 24 * i for i, b in enumerate(boxes)) and
+      (boxes[-1].x, boxes[-1].y) == (top.x, top.y),
+      "the cards of side stack 2 stand at %s" % [(b.x, b.y, b.width, b.height) for b in boxes])
+print("Side stack 2, bottom first: %s" %
+      ", ".join("%s at %d,%d %dx%d" % (c.name, b.x, b.y, b.width, b.height)
+                for c, b in zip(cards, boxes)))
 
 focused = []
 pyatspi.Registry.registerEventListener(
@@ -75,12 +97,13 @@ print("Focus events after Tab, Right, Right, Down: %s" % focused)
 box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 hit = area.queryComponent().getAccessibleAtPoint(box.x + box.width // 2, box.y + box.height // 2,
                                                  pyatspi.DESKTOP_COORDS)
-check(hit and hit.name == target.name, "hit-testing side stack 2 finds %s" % (hit and hit.name))
+check(hit and hit.parent and hit.parent.name == target.name and hit.name.endswith(", top card"),
+      "hit-testing side stack 2 finds %s" % (hit and hit.name))
 
 card = side.match(target.name).group(1)
 keys("space")
 check(wait_for(lambda: target.name.endswith(", selected") and
                target.getState().contains(pyatspi.STATE_SELECTED)),
       "side stack 2 does not say it is selected after Space: %s" % target.name)
-check(places[0].parent[2].name == "Selected card: " + card, "the selected-card box is wrong")
-print("After Space: %s (%s)" % (target.name, target.description))
+check(area[2].name == "Selected card: " + card, "the selected-card box is wrong")
+print("After Space: %s" % target.name)
