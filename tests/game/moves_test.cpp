@@ -4,8 +4,8 @@
 #include <string>
 
 #include "game/play.h"
-#include "support/printing.h"
 #include "support/positions.h"
+#include "support/printing.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <random>
 #include <set>
 
-#include "support/printing.h"
 #include "game/random_source.h"
 #include "support/invariants.h"
 #include "support/positions.h"
+#include "support/printing.h"
 
 namespace {
 
