@@ -125,10 +125,11 @@ class Board:
                 self.focused = key
 
     def top(self, key):
-        """The top card's name, or None for an empty stack. The first card a place's name tells
-        is its top card."""
-        card = CARD.search(self.names.get(key, "").split(":", 1)[-1])
-        return card.group(0) if card else None
+        """The top card's name, or None for an empty stack: the card the place's name says is
+        "on top", else the first card it names."""
+        told = self.names.get(key, "").split(":", 1)[-1]
+        card = re.search(CARD.pattern + " on top", told) or CARD.search(told)
+        return card.group(0).replace(" on top", "") if card else None
 
     def rank(self, key):
         card = self.top(key)

@@ -45,7 +45,13 @@ stop_orca() {
         done
         kill -KILL -- "-$orca" 2>/dev/null || true
     fi
+    # script reaps Orca and ends; until then a new Orca would take it for one already running.
+    for ((i = 0; i < 20; i++)); do
+        kill -0 "$script_pid" 2>/dev/null || break
+        sleep 0.1
+    done
     kill "$script_pid" 2>/dev/null || true
+    wait "$script_pid" 2>/dev/null || true
     script_pid=
 }
 
