@@ -13,7 +13,7 @@ import time
 
 import pyatspi
 
-from orca_speech_steps import STEPS
+from orca_speech_steps import NEVER, STEPS
 
 RANKS = ["ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack",
          "queen", "king"]
@@ -275,6 +275,7 @@ def run_step(speech, number, step, moves):
     fields = dict(Board().fields(), **moves)
     patterns = [fill(pattern, fields) for pattern in expected]
     once = [fill(pattern, fields) for pattern in options.get("once", [])]
+    never = [fill(pattern, fields) for pattern in NEVER + options.get("never", [])]
     keys = [fill(key, fields, escape=False) for key in keys]
     print("%d. %s: %s" % (number, what, " ".join(keys)))
     # The moves to a place come first; what the step expects is what Orca says after them.
@@ -289,9 +290,11 @@ def run_step(speech, number, step, moves):
                           STEP_SECONDS)
         text = "\n".join(t for _, t in said)
         counts = [len(re.findall(pattern, text, re.M | re.S)) for pattern in once]
+        said_never = [pattern for pattern in never if re.search(pattern, text, re.M | re.S)]
         verdict = "as expected" if matches(patterns, text, options.get("any_order")) and \
-            all(count == 1 for count in counts) else \
-            "NOT as expected: %s%s" % (patterns, "" if not once else ", once: %s" % once)
+            all(count == 1 for count in counts) and not said_never else \
+            "NOT as expected: %s%s%s" % (patterns, "" if not once else ", once: %s" % once,
+                                         "" if not said_never else ", never: %s" % said_never)
         print(show(said) + "\n    -> " + verdict)
         return patterns
 
@@ -303,21 +306,27 @@ def run_step(speech, number, step, moves):
         if in_order:
             break
         if time.monotonic() > deadline or not program_runs():
-            fail("step %d (%s): expected %s\n  Orca said:\n%s%s" % (
+            said_never = [pattern for pattern in never if re.search(pattern, text, re.M | re.S)]
+            fail("step %d (%s): expected %s\n  Orca said:\n%s%s%s" % (
                 number, what, patterns, show(said),
+                "" if not said_never else "\n  which matches what it never should: %s" % said_never,
                 "" if program_runs() else "\n  and the program has ended"))
         time.sleep(0.1)
     if options.get("quiet"):
         said = wait_quiet(speech, mark, options["quiet"], STEP_SECONDS)
-        text = "\n".join(t for _, t in said)
-        for pattern in once:
-            count = len(re.findall(pattern, text, re.M | re.S))
-            if count != 1:
-                fail("step %d (%s): %r was said %d times, not once\n  Orca said:\n%s" % (
-                    number, what, pattern, count, show(said)))
     else:
         time.sleep(SETTLE_SECONDS)
         said = speech.since(mark)
+    text = "\n".join(t for _, t in said)
+    for pattern in once:
+        count = len(re.findall(pattern, text, re.M | re.S))
+        if count != 1:
+            fail("step %d (%s): %r was said %d times, not once\n  Orca said:\n%s" % (
+                number, what, pattern, count, show(said)))
+    for pattern in never:
+        if re.search(pattern, text, re.M | re.S):
+            fail("step %d (%s): %r was said\n  Orca said:\n%s" % (
+                number, what, pattern, show(said)))
     print(show(said))
     return in_order
 
