@@ -84,11 +84,38 @@ private:
     QRect localRect() const override { return {}; }
 };
 
+// Holds the notification: screen readers say a notification in a status bar without naming
+// its role first.
+class StatusPart final : public Part {
+public:
+    StatusPart(BoardCanvas& canvas, QAccessibleInterface& parent)
+        : Part(canvas, parent), notification_(made<NotificationPart>(canvas, *this)) {}
+    ~StatusPart() override { end(notification_); }
+
+    QAccessibleInterface* notification() const { return notification_; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? notification_ : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == notification_ ? 0 : -1;
+    }
+
+private:
+    QString name() const override { return {}; }
+    QRect localRect() const override { return {}; }
+
+    QAccessibleInterface* notification_;
+};
+
 class CardPart final : public Part {
 public:
     CardPart(BoardCanvas& canvas, QAccessibleInterface& parent, int place, int card)
         : Part(canvas, parent), place_(place), card_(card) {}
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    // Not a label: screen readers would read every card of the board as the card area's
+    // context whenever the focus enters it.
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
 
 private:
     bool exists() const { return card_ < spoken::cardCount(canvas_->board(), place_); }
@@ -249,14 +276,14 @@ private:
 };
 
 // The card area: its child widgets first, as Qt shows them, then the selected-card box, the
-// places and the notification.
+// places and the status bar with the notification.
 class CanvasInterface final : public QAccessibleWidget {
 public:
     explicit CanvasInterface(BoardCanvas& canvas)
         : QAccessibleWidget(&canvas, QAccessible::Pane),
           canvas_(canvas),
           parts_{made<SelectedCardPart>(canvas, *this), made<PlaceListPart>(canvas, *this),
-                 made<NotificationPart>(canvas, *this)} {}
+                 made<StatusPart>(canvas, *this)} {}
     ~CanvasInterface() override {
         for (QAccessibleInterface* part : parts_) {
             end(part);
@@ -275,7 +302,7 @@ public:
             case Target::Kind::Notification:
                 break;
         }
-        return parts_[2];
+        return static_cast<StatusPart*>(parts_[2])->notification();
     }
     PlaceListPart& places() const { return *static_cast<PlaceListPart*>(parts_[1]); }
 
@@ -347,6 +374,11 @@ void notify(BoardCanvas& canvas, Target target, QAccessible::Event event) {
     QAccessibleInterface* subject = area ? area->part(target, !gone) : nullptr;
     if (!subject) {
         return;
+    }
+    if (event == QAccessible::ObjectShow) {
+        // Shown again: hidden first, so that each text is news.
+        QAccessibleEvent hidden(subject, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
     }
     QAccessibleEvent change(subject, event);
     QAccessible::updateAccessibility(&change);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 #include "board/layout.h"
 #include "board/spoken.h"
@@ -130,9 +131,9 @@ QRect BoardCanvas::cardRect(int place, int card) const {
                : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
 }
 
-void BoardCanvas::showDeal() {
+void BoardCanvas::showDeal(Told told) {
     redraw();
-    boardChanged(spoken::dealt());
+    boardChanged(spoken::dealt(), told);
 }
 
 void BoardCanvas::showClick(const ClickOutcome& outcome) {
@@ -169,7 +170,7 @@ void BoardCanvas::redraw() {
     }
 }
 
-void BoardCanvas::boardChanged(const QString& said) {
+void BoardCanvas::boardChanged(const QString& said, Told told) {
     // The top card, and so the frame around it, may have moved.
     refreshFrame();
 
@@ -198,12 +199,23 @@ void BoardCanvas::boardChanged(const QString& said) {
         }
         heardCards = cards;
     }
-    announce(said);
+    announce(said, told);
 }
 
-void BoardCanvas::announce(const QString& text) {
+void BoardCanvas::announce(const QString& text, Told told) {
     announcement_ = text;
-    tell({Target::Kind::Notification}, QAccessible::ObjectShow);
+    if (told == Told::AtOnce) {
+        tell({Target::Kind::Notification}, QAccessible::ObjectShow);
+        return;
+    }
+    // Long enough for the focus to come back from the menu and be told, short enough to be
+    // the answer to the key that chose the command.
+    constexpr int kAfterMenuMs = 300;
+    QTimer::singleShot(kAfterMenuMs, this, [this, text] {
+        if (announcement_ == text) {
+            tell({Target::Kind::Notification}, QAccessible::ObjectShow);
+        }
+    });
 }
 
 void BoardCanvas::keyPressEvent(QKeyEvent* event) {

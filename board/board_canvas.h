@@ -61,8 +61,13 @@ public:
     // spoken::cardName for how the cards of a place are counted).
     QRect cardRect(int place, int card) const;
 
+    // When a screen reader hears what an action did: at once, or once a menu that the action
+    // came from has closed and the focus is back where it was, which a screen reader says first
+    // and would otherwise say instead.
+    enum class Told { AtOnce, AfterMenu };
+
     // Show the board after a deal, or after a click that did `outcome`.
-    void showDeal();
+    void showDeal(Told told = Told::AtOnce);
     void showClick(const ClickOutcome& outcome);
 
 signals:
@@ -91,8 +96,8 @@ private:
     // hides the image for anything else, leaving its picture as it was.
     void showCard(Card card, platform::Image& image);
     // Tells assistive technology what changed on the board and what the action did.
-    void boardChanged(const QString& said);
-    void announce(const QString& text);
+    void boardChanged(const QString& said, Told told = Told::AtOnce);
+    void announce(const QString& text, Told told = Told::AtOnce);
 
     void showCursor(bool shown);
     QRect frameRect() const;

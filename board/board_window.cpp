@@ -46,7 +46,10 @@ void BoardWindow::addMenu() {
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    addItem(file, "newGame", QStringLiteral("&New Game"), &BoardWindow::newGame);
+    addItem(file, "newGame", QStringLiteral("&New Game"), [this] {
+        dealNewGame(board_, random_);
+        canvas_->showDeal(BoardCanvas::Told::AfterMenu);
+    });
     addItem(file, "exit", QStringLiteral("&Exit"), &BoardWindow::exitRequested);
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));

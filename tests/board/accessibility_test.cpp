@@ -36,7 +36,7 @@ protected:
     }
     QAccessibleInterface* box() { return part(3); }
     QAccessibleInterface* list() { return part(2); }
-    QAccessibleInterface* notification() { return part(1); }
+    QAccessibleInterface* notification() { return part(1)->child(0); }
     QAccessibleInterface* place(int place) { return list()->child(place); }
     QString name(int place) { return this->place(place)->text(QAccessible::Name); }
     QString nameOf(Target target) {
@@ -81,6 +81,7 @@ TEST_F(AccessibilityTest, NamesEveryPlaceBeforeAndAfterADealAndSaysItDealt) {
     EXPECT_EQ(box()->text(QAccessible::Name), "Selected card: none");
     EXPECT_EQ(box()->role(), QAccessible::StaticText);
     EXPECT_EQ(list()->role(), QAccessible::List);
+    EXPECT_EQ(part(1)->role(), QAccessible::StatusBar);
     EXPECT_EQ(notification()->role(), QAccessible::Notification);
     ASSERT_EQ(list()->childCount(), 12);  // "1 of 12" .. "12 of 12"
     EXPECT_EQ(name(0), "Side stack 5: empty");
