@@ -1,6 +1,7 @@
 #include "board/board_canvas.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -178,11 +179,18 @@ void BoardCanvas::boardChanged(const QString& said, Told told) {
         selectedName_ = std::move(name);
         tell({Target::Kind::SelectedCardBox}, QAccessible::NameChanged);
     }
+    // The cards are told only to someone listening; what was heard before is then made anew.
+    const bool listened = QAccessible::isActive() ||
+                          isSignalConnected(QMetaMethod::fromSignal(&BoardCanvas::accessibleEvent));
     for (int place = 0; place < boardPlaces::kCount; ++place) {
         QString name = boardPlaces::placeName(board_, place);
         if (QString& heard = placeNames_[static_cast<std::size_t>(place)]; name != heard) {
             heard = std::move(name);
             tell({Target::Kind::Place, place}, QAccessible::NameChanged);
+        }
+        if (!listened) {
+            cardNames_[static_cast<std::size_t>(place)].clear();
+            continue;
         }
         const QStringList cards = cardNamesOf(board_, place);
         QStringList& heardCards = cardNames_[static_cast<std::size_t>(place)];
