@@ -53,6 +53,9 @@ struct BoardState {
     StackCounts countSideStacks() const;
     // The card on top of side stack `stack` (1..8), or kNoCard when it holds none.
     Card topCard(int stack) const;
+    // Whether a game has been dealt since start-up: before the first deal every card is the
+    // start-up card, after it every center stack holds a card.
+    bool isDealt() const { return centerStacks[0].isCard(); }
 
     // Empties the selection, the center stacks and every slot; selectedFrom keeps its value.
     void clear();

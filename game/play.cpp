@@ -62,10 +62,12 @@ ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
         return holding ? moved : Nothing{Nothing::Where::EmptySideStack};
     }
     if (isTop) {
-        const Card previous = board.selectedCard.isCard() ? board.selectedCard : kNoCard;
+        const bool held = board.selectedCard.isCard();
+        const outcome::Selected selected{clicked, stack, held ? board.selectedCard : kNoCard,
+                                         held ? board.selectedFrom : 0};
         board.selectedCard = clicked;
         board.selectedFrom = stack;
-        return outcome::Selected{clicked, stack, previous};
+        return selected;
     }
     return Nothing{Nothing::Where::NotATopCard};
 }
@@ -77,6 +79,7 @@ ClickOutcome clickCenterStack(BoardState& board, int suit) {
     const StackCounts counts = board.countSideStacks();
     Card& top = board.centerStacks[static_cast<std::size_t>(suit)];
     const Card held = board.selectedCard;
+    const int from = board.selectedFrom;
     if (held.rank - 1 == top.rank && held.suit == suit) {
         const Card beneath = top;
         top = held;
@@ -84,16 +87,17 @@ ClickOutcome clickCenterStack(BoardState& board, int suit) {
     }
     dropSelection(board);
     if (held.isCard()) {
-        return outcome::RefusedHome{held, suit};
+        return outcome::RefusedHome{held, suit, from};
     }
     return Nothing{Nothing::Where::CenterStack};
 }
 
 ClickOutcome clickBackground(BoardState& board) {
     const Card held = board.selectedCard;
+    const int from = board.selectedFrom;
     dropSelection(board);
     if (held.isCard()) {
-        return outcome::Dropped{held};
+        return outcome::Dropped{held, from};
     }
     return Nothing{Nothing::Where::Background};
 }

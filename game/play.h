@@ -8,11 +8,13 @@
 namespace outcome {
 
 // A top card became the selection; `previous` is the card selected before (the same card
-// when it was clicked again), or kNoCard.
+// when it was clicked again), or kNoCard, and `previousStack` the side stack it was selected
+// on, or 0.
 struct Selected {
     Card card;
     int stack = 0;
     Card previous;
+    int previousStack = 0;
     friend bool operator==(const Selected&, const Selected&) = default;
 };
 
@@ -32,16 +34,18 @@ struct Moved {
 };
 
 // The center stack of `suit` did not take the selected card, which stays on its side stack
-// and is no longer selected.
+// `from` and is no longer selected.
 struct RefusedHome {
     Card card;
     int suit = 0;
+    int from = 0;
     friend bool operator==(const RefusedHome&, const RefusedHome&) = default;
 };
 
-// A click on the background dropped the selection.
+// A click on the background dropped the selection, which stays on its side stack `from`.
 struct Dropped {
     Card card;
+    int from = 0;
     friend bool operator==(const Dropped&, const Dropped&) = default;
 };
 

@@ -50,8 +50,10 @@ void expectWellFormedDeal(const BoardState& board) {
 TEST(DealNewGame, SourceAlwaysZeroTakesTheSmallestCardLeft) {
     ConstantSource zero(0.0f);
     BoardState board;
+    EXPECT_FALSE(board.isDealt());
     dealNewGame(board, zero);
 
+    EXPECT_TRUE(board.isDealt());
     expectWellFormedDeal(board);
     EXPECT_EQ(numbersOf(board, 5), dealtColumn({2, 10, 19, 28, 36, 45}));
     EXPECT_EQ(numbersOf(board, 1), dealtColumn({3, 11, 20, 29, 37, 46}));

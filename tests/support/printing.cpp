@@ -41,7 +41,7 @@ std::ostream& operator<<(std::ostream& out, const BoardState& board) {
 
 std::ostream& operator<<(std::ostream& out, const outcome::Selected& selected) {
     return out << "selected " << selected.card << " from " << selected.stack
-               << " (before: " << selected.previous << ')';
+               << " (before: " << selected.previous << " from " << selected.previousStack << ')';
 }
 
 std::ostream& operator<<(std::ostream& out, const outcome::Moved& moved) {
@@ -53,11 +53,12 @@ std::ostream& operator<<(std::ostream& out, const outcome::Moved& moved) {
 }
 
 std::ostream& operator<<(std::ostream& out, const outcome::RefusedHome& refused) {
-    return out << "center stack " << refused.suit << " refused " << refused.card;
+    return out << "center stack " << refused.suit << " refused " << refused.card << " from "
+               << refused.from;
 }
 
 std::ostream& operator<<(std::ostream& out, const outcome::Dropped& dropped) {
-    return out << "dropped " << dropped.card;
+    return out << "dropped " << dropped.card << " from " << dropped.from;
 }
 
 std::ostream& operator<<(std::ostream& out, const outcome::Nothing& nothing) {
