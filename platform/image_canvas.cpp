@@ -1,6 +1,5 @@
 #include "platform/image_canvas.h"
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -34,7 +33,15 @@ void Image::setPicture(const Picture& picture) {
     }
 }
 
-ImageCanvas::ImageCanvas(QWidget* parent) : QWidget(parent) {
+ImageCanvas::ImageCanvas(QWidget* parent)
+    : QWidget(parent),
+      clicks_(
+          *this,
+          [this](QPoint point) {
+              return rect().contains(point) ? std::optional<const Image*>(imageAt(point))
+                                            : std::nullopt;
+          },
+          [this](const Image* image) { emit clicked(image); }) {
     // The window colour behind the images, also when the canvas is grabbed on its own.
     setAutoFillBackground(true);
 }
@@ -70,27 +77,6 @@ void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {
         if (image.visible_ && !image.picture_.isNull() && image.geometry_.intersects(dirty)) {
             painter.drawPixmap(image.geometry_.topLeft(), image.picture_.forRatio(ratio));
         }
-    }
-}
-
-void ImageCanvas::mousePressEvent(QMouseEvent* event) {
-    trackClick(*event);
-}
-
-void ImageCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    trackClick(*event);
-}
-
-void ImageCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
-    trackClick(*event);
-}
-
-void ImageCanvas::trackClick(QMouseEvent& event) {
-    const QPoint point = event.position().toPoint();
-    const std::optional<const Image*> underPointer =
-        rect().contains(point) ? std::optional<const Image*>(imageAt(point)) : std::nullopt;
-    if (const std::optional<const Image*> image = clicks_.take(event, underPointer)) {
-        emit clicked(*image);
     }
 }
 

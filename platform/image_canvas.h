@@ -72,16 +72,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     friend class Image;
     void imageChanged(const QRect& area);
     void drawImages(QPainter& painter, const QRect& dirty) const;
-    // Runs the click handler when the event completes a click.
-    void trackClick(QMouseEvent& event);
 
     std::deque<Image> images_;           // back to front
     ClickTracker<const Image*> clicks_;  // nullptr stands for the background

@@ -1,6 +1,5 @@
 #include "windows/info_window.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,31 +22,19 @@ QRect pixels(const QRect& twips) {
 }  // namespace
 
 PictureBox::PictureBox(platform::Picture picture, QRect rect, QWidget* parent)
-    : QWidget(parent), picture_(std::move(picture)) {
+    : QWidget(parent),
+      picture_(std::move(picture)),
+      clicks_(
+          *this,
+          [this](QPoint point) {
+              return this->rect().contains(point) ? std::optional(true) : std::nullopt;
+          },
+          [this](bool) { emit clicked(); }) {
     setGeometry(rect);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, picture_.forRatio(devicePixelRatioF()));
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    trackClick(*event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    trackClick(*event);
-}
-
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    trackClick(*event);
-}
-
-void PictureBox::trackClick(QMouseEvent& event) {
-    const bool onBox = rect().contains(event.position().toPoint());
-    if (clicks_.take(event, onBox ? std::optional<const PictureBox*>(this) : std::nullopt)) {
-        emit clicked();
-    }
 }
 
 InfoWindow::InfoWindow(const WindowDesign& design)

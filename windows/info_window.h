@@ -51,16 +51,11 @@ signals:
     void clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void trackClick(QMouseEvent& event);
-
     platform::Picture picture_;
-    platform::ClickTracker<const PictureBox*> clicks_;
+    platform::ClickTracker<bool> clicks_;  // true on the box
 };
 
 // A fixed window of absolutely placed texts and pictures and an OK button that hides it,
