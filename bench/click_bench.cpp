@@ -57,15 +57,15 @@ public:
                 qFatal("The click on New did not deal side stack %d", stack);
             }
         }
-        window->canvas().installEventFilter(&paints);
+        window->cardArea().installEventFilter(&paints);
     }
 
-    BoardCanvas& canvas() { return window->canvas(); }
+    CardArea& cardArea() { return window->cardArea(); }
 
     void click(QPoint windowPoint) {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, windowPoint);
     }
-    void clickCanvasAt(QPoint canvasPoint) { click(canvas().mapTo(window, canvasPoint)); }
+    void clickCanvasAt(QPoint canvasPoint) { click(cardArea().mapTo(window, canvasPoint)); }
     QPoint newButtonPoint() {
         QPushButton& button = window->newButton();
         return button.mapTo(window, button.rect().center());
@@ -74,7 +74,7 @@ public:
     // Stack 1..8; its top card is shown whole, the others are covered by the next card.
     QPoint topCardOf(int stack) {
         const int count = state.countSideStacks().of(stack);
-        return canvas().sideStack(stack, count > 0 ? count - 1 : 0).geometry().center();
+        return cardArea().sideStack(stack, count > 0 ? count - 1 : 0).geometry().center();
     }
     Card topCard(int stack) {
         const int count = state.countSideStacks().of(stack);
@@ -159,7 +159,7 @@ void BM_ClickTopCard_RepaintWhole(benchmark::State& state) {
         },
         [&] {
             bench.clickCanvasAt(bench.topCardOf(stack));
-            bench.canvas().repaint();
+            bench.cardArea().repaint();
         });
     if (bench.state.selectedCard != bench.topCard(stack)) {
         state.SkipWithError("the click did not select the top card");
@@ -180,7 +180,7 @@ void BM_ClickBackground_RepaintWhole(benchmark::State& state) {
         },
         [&] {
             bench.clickCanvasAt(BoardBench::background());
-            bench.canvas().repaint();
+            bench.cardArea().repaint();
         });
     if (bench.state.selectedCard.isCard()) {
         state.SkipWithError("the background click did not drop the selection");
@@ -201,7 +201,7 @@ void BM_ClickTopCard_PaintWholeOnce(benchmark::State& state) {
             stack = stack % kSideStackCount + 1;
         },
         [&] {
-            bench.canvas().update();
+            bench.cardArea().update();
             bench.clickCanvasAt(bench.topCardOf(stack));
             BoardBench::settle();
         });
@@ -251,7 +251,7 @@ BENCHMARK(BM_ClickNew_EventLoopPaint)->UseManualTime()->Unit(benchmark::kMicrose
 void BM_RepaintWhole(benchmark::State& state) {
     BoardBench bench;
     timeEach(
-        state, bench, [] {}, [&] { bench.canvas().repaint(); });
+        state, bench, [] {}, [&] { bench.cardArea().repaint(); });
 }
 BENCHMARK(BM_RepaintWhole)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
@@ -268,13 +268,13 @@ void BM_RepaintCardRegion(benchmark::State& state) {
             region += image.geometry();
         }
     };
-    add(bench.canvas().selectedCard());
+    add(bench.cardArea().selectedCard());
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        add(bench.canvas().centerStack(suit));
+        add(bench.cardArea().centerStack(suit));
     }
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         for (int item = 0; item < kSlotsPerSideStack; ++item) {
-            add(bench.canvas().sideStack(stack, item));
+            add(bench.cardArea().sideStack(stack, item));
         }
     }
     if (state.range(0) == 1) {
@@ -282,7 +282,7 @@ void BM_RepaintCardRegion(benchmark::State& state) {
     }
     state.counters["rects"] = static_cast<double>(region.rectCount());
     timeEach(
-        state, bench, [] {}, [&] { bench.canvas().repaint(region); });
+        state, bench, [] {}, [&] { bench.cardArea().repaint(region); });
 }
 BENCHMARK(BM_RepaintCardRegion)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 

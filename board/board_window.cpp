@@ -6,63 +6,69 @@
 #include <QShortcut>
 
 #include "board/layout.h"
+#include "board/words.h"
 #include "platform/fixed_label.h"
 
 BoardWindow::BoardWindow(BoardState& board, RandomSource& random, platform::PictureCache& pictures)
     : board_(board), random_(random) {
-    setWindowTitle(QStringLiteral("Board"));
+    setWindowTitle(words::windowTitle());
     // The program ends when this window closes, not when the last visible window does.
     setAttribute(Qt::WA_QuitOnClose, false);
-    canvas_ = new BoardCanvas(board, pictures);
-    setCentralWidget(canvas_);
+    cardArea_ = new CardArea(board, pictures);
+    setCentralWidget(cardArea_);
     addControls();
     addMenu();
     resize(boardLayout::kClientSize);
 }
 
 void BoardWindow::addControls() {
-    connect(canvas_, &BoardCanvas::sideStackClicked, this, &BoardWindow::onSideStackClicked);
-    connect(canvas_, &BoardCanvas::centerStackClicked, this, &BoardWindow::onCenterStackClicked);
-    connect(canvas_, &BoardCanvas::backgroundClicked, this, &BoardWindow::onBackgroundClicked);
+    connect(cardArea_, &CardArea::sideStackClicked, this, &BoardWindow::onSideStackClicked);
+    connect(cardArea_, &CardArea::centerStackClicked, this, &BoardWindow::onCenterStackClicked);
+    connect(cardArea_, &CardArea::backgroundClicked, this, &BoardWindow::onBackgroundClicked);
+    KeyboardCursor& cursor = cardArea_->cursor();
+    Announcer& announcer = cardArea_->announcer();
+    connect(&cursor, &KeyboardCursor::moved, this,
+            [&announcer](int place) { announcer.focusMoved(place); });
+    connect(&cursor, &KeyboardCursor::readStackRequested, this,
+            [this, &announcer](int place) { announcer.readStack(board_, place); });
+    connect(&cursor, &KeyboardCursor::readBoardRequested, this,
+            [this, &announcer] { announcer.readBoard(board_); });
 
     // The button is a child widget of the card area and lies above every image.
-    newButton_ = new QPushButton(QStringLiteral("New"), canvas_);
+    newButton_ = new QPushButton(words::newButton(), cardArea_);
     newButton_->setGeometry(boardLayout::kNewButton);
     // The button fills its rectangle with the colour the canvas would paint beneath it, which
     // makes it opaque to Qt: its own repaints on press and release then leave the canvas
     // alone, and a click on it paints the canvas once, for the new deal.
-    newButton_->setBackgroundRole(canvas_->backgroundRole());
+    newButton_->setBackgroundRole(cardArea_->backgroundRole());
     newButton_->setAutoFillBackground(true);
-    connect(newButton_, &QPushButton::clicked, this, &BoardWindow::newGame);
+    connect(newButton_, &QPushButton::clicked, this, [this] { newGame(); });
     // "New" has the focus at start; Tab and Shift+Tab go to the cards and back.
     newButton_->setFocus();
 }
 
 void BoardWindow::addMenu() {
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto command) {
-        QAction* action = menu->addAction(caption);
+    using words::MenuItem;
+    auto addItem = [this](QMenu* menu, const char* name, MenuItem item, auto command) {
+        QAction* action = menu->addAction(words::caption(item));
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, command);
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(words::caption(MenuItem::File));
     file->setObjectName(QStringLiteral("fileMenu"));
-    addItem(file, "newGame", QStringLiteral("&New Game"), [this] {
-        dealNewGame(board_, random_);
-        canvas_->showDeal(BoardCanvas::Told::AfterMenu);
-    });
-    addItem(file, "exit", QStringLiteral("&Exit"), &BoardWindow::exitRequested);
+    addItem(file, "newGame", MenuItem::NewGame, [this] { newGame(Announcer::When::AfterMenu); });
+    addItem(file, "exit", MenuItem::Exit, &BoardWindow::exitRequested);
 
-    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+    QMenu* info = menuBar()->addMenu(words::caption(MenuItem::Info));
     info->setObjectName(QStringLiteral("infoMenu"));
-    addItem(info, "rules", QStringLiteral("&Rules"), &BoardWindow::rulesRequested);
-    QMenu* about = info->addMenu(QStringLiteral("&About"));
+    addItem(info, "rules", MenuItem::Rules, &BoardWindow::rulesRequested);
+    QMenu* about = info->addMenu(words::caption(MenuItem::About));
     about->setObjectName(QStringLiteral("aboutMenu"));
-    addItem(about, "aboutKetterline", QStringLiteral("&Ketterline"),
+    addItem(about, "aboutKetterline", MenuItem::AboutKetterline,
             &BoardWindow::aboutKetterlineRequested);
-    addItem(about, "aboutDravonne", QStringLiteral("&Dravonne"),
-            &BoardWindow::aboutDravonneRequested);
-    addItem(about, "aboutAuthor", QStringLiteral("&Author"), &BoardWindow::aboutAuthorRequested);
-    addItem(info, "license", QStringLiteral("&License"), &BoardWindow::licenseRequested);
+    addItem(about, "aboutDravonne", MenuItem::AboutDravonne, &BoardWindow::aboutDravonneRequested);
+    addItem(about, "aboutAuthor", MenuItem::AboutAuthor, &BoardWindow::aboutAuthorRequested);
+    addItem(info, "license", MenuItem::License, &BoardWindow::licenseRequested);
 
     // F10 opens the first menu, as desktops do for the keyboard; no menu item has a shortcut.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
@@ -78,7 +84,7 @@ void BoardWindow::setVisible(bool visible) {
         const int menuHeight = menu->hasHeightForWidth() ? menu->heightForWidth(client.width())
                                                          : menu->sizeHint().height();
         resize(client.width(), client.height() + menuHeight);
-        platform::fitTextsToRoom(canvas_->findChildren<platform::FixedLabel*>(), client);
+        platform::fitTextsToRoom(cardArea_->findChildren<platform::FixedLabel*>(), client);
     }
     QMainWindow::setVisible(visible);
 }
@@ -88,19 +94,28 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
     emit exitRequested();
 }
 
-void BoardWindow::newGame() {
+void BoardWindow::newGame(Announcer::When when) {
     dealNewGame(board_, random_);
-    canvas_->showDeal();
+    cardArea_->redraw();
+    // The top cards, and so the cursor's frame around one, may have moved.
+    cardArea_->cursor().refresh();
+    cardArea_->announcer().dealt(board_, when);
 }
 
 void BoardWindow::onSideStackClicked(int stack, int item) {
-    canvas_->showClick(clickSideStack(board_, stack, item));
+    showClick(clickSideStack(board_, stack, item));
 }
 
 void BoardWindow::onCenterStackClicked(int suit) {
-    canvas_->showClick(clickCenterStack(board_, suit));
+    showClick(clickCenterStack(board_, suit));
 }
 
 void BoardWindow::onBackgroundClicked() {
-    canvas_->showClick(clickBackground(board_));
+    showClick(clickBackground(board_));
+}
+
+void BoardWindow::showClick(const ClickOutcome& outcome) {
+    cardArea_->redraw();
+    cardArea_->cursor().refresh();
+    cardArea_->announcer().clicked(board_, outcome);
 }

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "board/board_canvas.h"
+#include "board/card_area.h"
 #include "game/board_state.h"
 #include "platform/picture.h"
 
@@ -10,8 +10,9 @@ class QPushButton;
 class RandomSource;
 
 // The main window, where the game is played: the menu, the "New" button and the card area.
-// Its handlers call the game and have the card area show what the board holds now. The Info
-// and Exit commands are only announced: the program decides what they open or end.
+// Its handlers call the game, then have the card area show what the board holds now and its
+// announcer tell what the action did. The Info and Exit commands are only announced: the
+// program decides what they open or end.
 class BoardWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -20,13 +21,13 @@ public:
     // window.
     BoardWindow(BoardState& board, RandomSource& random, platform::PictureCache& pictures);
 
-    // "New" and File > New Game: deal and redraw.
-    void newGame();
+    // "New" and File > New Game: deal, redraw and tell what happened.
+    void newGame(Announcer::When when = Announcer::When::AtOnce);
     void onSideStackClicked(int stack, int item);
     void onCenterStackClicked(int suit);
     void onBackgroundClicked();
 
-    BoardCanvas& canvas() { return *canvas_; }
+    CardArea& cardArea() { return *cardArea_; }
     QPushButton& newButton() { return *newButton_; }
 
     // The first time the window is shown, its client area below the menu bar gets exactly
@@ -48,11 +49,13 @@ protected:
 private:
     void addControls();
     void addMenu();
+    // Shows what a click did.
+    void showClick(const ClickOutcome& outcome);
 
     BoardState& board_;
     RandomSource& random_;
 
-    BoardCanvas* canvas_ = nullptr;     // the client area; owned by the window
-    QPushButton* newButton_ = nullptr;  // owned by the canvas
+    CardArea* cardArea_ = nullptr;      // the client area; owned by the window
+    QPushButton* newButton_ = nullptr;  // owned by the card area
     bool sized_ = false;
 };

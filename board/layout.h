@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "board/places.h"
 #include "platform/twips.h"
 
 // Where the Board's controls stand, in twips of the client area, as the window was designed.
@@ -23,23 +24,22 @@ inline constexpr QRect kNewButton = platform::twipsRect(0, 360, 855, 375);
 inline constexpr QRect kSelectedCardHeading = platform::twipsRect(7200, 240, 1095, 255);
 inline constexpr QRect kSelectedCardBox = platform::twipsRect(7200, 600, kCardWidth, kCardHeight);
 
-// Row 1..4 from the top: side stacks 1 and 5 share row 1, 2 and 6 row 2, and so on.
-constexpr int rowOfSideStack(int stack) {
-    return stack <= 4 ? stack : stack - 4;
-}
+// Row 0..3 from the top, as boardPlaces lays the places out.
 constexpr int rowTop(int row) {
-    return kFirstRowTop + kRowStep * (row - 1);
+    return kFirstRowTop + kRowStep * row;
 }
 
 // Item `item` of side stack `stack` (1..8).
 constexpr QRect sideStackItem(int stack, int item) {
-    const int left = stack <= 4 ? kRightFanLeft + kFanStep * item : kLeftFanLeft - kFanStep * item;
-    return platform::twipsRect(left, rowTop(rowOfSideStack(stack)), kCardWidth, kCardHeight);
+    const int left = boardPlaces::fansRight(stack) ? kRightFanLeft + kFanStep * item
+                                                   : kLeftFanLeft - kFanStep * item;
+    return platform::twipsRect(left, rowTop(boardPlaces::rowOfSideStack(stack)), kCardWidth,
+                               kCardHeight);
 }
 
 // The center stack of `suit` (0..3).
 constexpr QRect centerStackItem(int suit) {
-    return platform::twipsRect(kCenterLeft, rowTop(suit + 1), kCardWidth, kCardHeight);
+    return platform::twipsRect(kCenterLeft, rowTop(suit), kCardWidth, kCardHeight);
 }
 
 }  // namespace boardLayout

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <optional>
 
 #include "game/board_state.h"
 
@@ -13,6 +13,15 @@ namespace boardPlaces {
 inline constexpr int kRows = 4;
 inline constexpr int kColumns = 3;
 inline constexpr int kCount = kRows * kColumns;
+
+// Row 0..3 from the top: side stacks 1 and 5 share row 0, 2 and 6 row 1, and so on.
+constexpr int rowOfSideStack(int stack) {
+    return (stack - 1) % 4;
+}
+// Side stacks 1..4 fan out to the right of the center stacks, 5..8 to the left.
+constexpr bool fansRight(int stack) {
+    return stack <= 4;
+}
 
 struct Place {
     bool isCenterStack;
@@ -34,44 +43,44 @@ constexpr Place place(int place) {
 
 // The place of side stack `stack` (1..8), and of the center stack of `suit` (0..3).
 constexpr int placeOfSideStack(int stack) {
-    return stack <= 4 ? (stack - 1) * kColumns + 2 : (stack - 5) * kColumns;
+    return rowOfSideStack(stack) * kColumns + (fansRight(stack) ? 2 : 0);
 }
 constexpr int placeOfCenterStack(int suit) {
     return suit * kColumns + 1;
 }
 
-// What one card image shows: item `item` of the place (0 on a center stack), numbered as one
-// key for the canvas. The selected-card box has a key of its own, outside every place.
-struct Slot {
-    int place;
-    int item;
-};
-inline constexpr int kSelectedCardKey = -1;
-constexpr int keyOf(Slot slot) {
-    return slot.place * kSlotsPerSideStack + slot.item;
-}
-constexpr Slot slotOf(int key) {
-    return {key / kSlotsPerSideStack, key % kSlotsPerSideStack};
-}
-
 // The place one step away in the grid; at an edge it is the same place.
 int neighbour(int place, int rowStep, int columnStep);
+
+// The cards of a place, counted from the bottom: a side stack's cards, or the one card a
+// center stack shows.
+int cardCount(const BoardState& board, int place);
+// card must be below cardCount().
+Card cardAt(const BoardState& board, int place, int card);
+// The card on top of the place, or kNoCard.
+Card topCard(const BoardState& board, int place);
+// Whether the place's top card is the selected one.
+bool isSelected(const BoardState& board, int place);
 
 // The item of a side stack that a click on its top card reaches: the top card, or item 0
 // (the empty-stack picture) when the stack holds no card.
 int topItem(const BoardState& board, int stack);
 
-// "seven of hearts", "queen of spades"; empty for anything that is not a card.
-QString cardName(Card card);
-// "clubs", "hearts", "diamonds", "spades" for suit 0..3.
-QString suitName(int suit);
-
-// What a sighted player sees at the place, for example "Side stack 3: seven of hearts on top,
-// 6 cards", "Side stack 5: empty", "Center stack, hearts: three of hearts", followed by
-// ", selected" while the place's top card is the selected one.
-QString placeName(const BoardState& board, int place);
-// "Selected card: seven of hearts" or "Selected card: none".
-QString selectedCardName(const BoardState& board);
-bool isSelected(const BoardState& board, int place);
+// What one card image shows: the selected card, or item `item` of a place (0 on a center
+// stack), numbered as one key for the canvas.
+struct Shown {
+    std::optional<int> place;  // none for the selected-card box
+    int item = 0;
+};
+inline constexpr int kSelectedCardKey = -1;
+constexpr int keyOf(Shown shown) {
+    return shown.place ? *shown.place * kSlotsPerSideStack + shown.item : kSelectedCardKey;
+}
+constexpr Shown shownBy(int key) {
+    if (key == kSelectedCardKey) {
+        return {};
+    }
+    return {key / kSlotsPerSideStack, key % kSlotsPerSideStack};
+}
 
 }  // namespace boardPlaces

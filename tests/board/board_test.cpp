@@ -104,14 +104,14 @@ TEST_F(BoardWindowTest, DoubleClickOnADestinationMovesOnlyOnce) {
     showPosition(midGamePosition());
     clickTopOf(2);  // 7H, then a double-click on 8C
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
-                       canvas().mapTo(window, sideItem(1, 2).geometry().center()));
+                       cardArea().mapTo(window, sideItem(1, 2).geometry().center()));
     EXPECT_EQ(state.sideStack(1)[3], card("7H"));
     EXPECT_EQ(state.selectedCard, kNoCard);
     EXPECT_FALSE(selectedBox().visible());
 
     clickTopOf(6);  // 4C, then a double-click on the empty stack 3
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
-                       canvas().mapTo(window, sideItem(3, 0).geometry().center()));
+                       cardArea().mapTo(window, sideItem(3, 0).geometry().center()));
     EXPECT_EQ(state.sideStack(3)[0], card("4C"));
     EXPECT_EQ(state.selectedCard, kNoCard);
     EXPECT_FALSE(selectedBox().visible());
@@ -158,7 +158,7 @@ TEST_F(BoardWindowTest, ClickOnTheStripOfALowerCardGoesToThatCard) {
 TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_EQ(window->windowTitle(), "Board");
-    EXPECT_EQ(canvas().size(), QSize(1016, 525));
+    EXPECT_EQ(cardArea().size(), QSize(1016, 525));
     EXPECT_EQ(window->newButton().geometry(), QRect(0, 24, 57, 25));
     EXPECT_EQ(window->newButton().text(), "New");
     const auto* heading = window->findChild<platform::FixedLabel*>();
@@ -191,8 +191,8 @@ TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
     EXPECT_EQ(sideItem(1, 16).geometry(), QRect(936, 136, 79, 97));
     EXPECT_LE(sideItem(1, 16).geometry().right(), 1014);
     EXPECT_EQ(sideItem(5, 16).geometry(), QRect(24, 136, 79, 97));
-    EXPECT_EQ(canvas().imageAt(QPoint(1000, 180)), &sideItem(1, 16));
-    EXPECT_EQ(canvas().imageAt(QPoint(30, 180)), &sideItem(5, 16));
+    EXPECT_EQ(cardArea().imageAt(QPoint(1000, 180)), &sideItem(1, 16));
+    EXPECT_EQ(cardArea().imageAt(QPoint(30, 180)), &sideItem(5, 16));
 
     window->resize(1400, 900);
     QTest::qWait(10);
@@ -257,7 +257,7 @@ TEST_F(BoardWindowTest, EachClickPaintsTheBoardOnce) {
             return false;
         }
     } counter;
-    canvas().installEventFilter(&counter);
+    cardArea().installEventFilter(&counter);
     const QPoint newButton = window->newButton().geometry().center();
     clickAt(newButton);
     EXPECT_EQ(counter.paints, 1) << "after the first deal";
@@ -265,56 +265,6 @@ TEST_F(BoardWindowTest, EachClickPaintsTheBoardOnce) {
     EXPECT_EQ(counter.paints, 2) << "after a card was selected";
     clickAt(newButton);  // the same deal again, without the selection
     EXPECT_EQ(counter.paints, 3) << "after the second deal";
-}
-
-class InfoCommandTest : public BoardWindowTest,
-                        public testing::WithParamInterface<std::pair<const char*, InfoWindowId>> {};
-
-TEST_P(InfoCommandTest, ShowsExactlyOneInstanceOfItsWindow) {
-    const auto [item, id] = GetParam();
-    InfoWindow& info = program.window(id);  // made hidden at start-up
-    EXPECT_FALSE(info.isVisible());
-    menuItem(item)->trigger();
-    menuItem(item)->trigger();
-    EXPECT_TRUE(info.isVisible());
-    EXPECT_EQ(&program.window(id), &info);
-    int shown = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        shown += top->isVisible() && top != window;
-    }
-    EXPECT_EQ(shown, 1);
-    // The board stays playable while it is open.
-    clickBackground();
-    EXPECT_TRUE(sideItem(1, 0).visible());
-}
-
-INSTANTIATE_TEST_SUITE_P(InfoMenu, InfoCommandTest,
-                         testing::Values(std::pair{"rules", InfoWindowId::Rules},
-                                         std::pair{"aboutKetterline",
-                                                   InfoWindowId::AboutKetterline},
-                                         std::pair{"aboutDravonne", InfoWindowId::AboutDravonne},
-                                         std::pair{"aboutAuthor", InfoWindowId::AboutAuthor},
-                                         std::pair{"license", InfoWindowId::License}),
-                         [](const auto& info) { return std::string(info.param.first); });
-
-TEST_F(BoardWindowTest, StartUpMakesEveryWindowHiddenAndExitEndsTheProgram) {
-    const int before = QApplication::topLevelWidgets().size();
-    for (int id = 0; id < kInfoWindowCount; ++id) {
-        EXPECT_FALSE(program.window(InfoWindowId(id)).isVisible()) << id;
-    }
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << "a window made after start-up";
-    menuItem("rules")->trigger();
-    menuItem("exit")->trigger();
-    EXPECT_TRUE(program.ended());
-    EXPECT_FALSE(program.window(InfoWindowId::Rules).isVisible());
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(BoardWindowTest, ClosingTheBoardEndsTheProgram) {
-    menuItem("license")->trigger();
-    window->close();
-    EXPECT_TRUE(program.ended());
-    EXPECT_FALSE(program.window(InfoWindowId::License).isVisible());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <random>
 #include <sstream>
 
-#include "board/board_canvas.h"
+#include "board/card_area.h"
 #include "board_fixture.h"
 
 namespace {
@@ -19,7 +19,7 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
     // The cards, without the "New" button, which shows its own focus once Tab has been used.
-    QImage picture() { return canvas().grab(QRect(60, 0, 956, 525)).toImage(); }
+    QImage picture() { return cardArea().grab(QRect(60, 0, 956, 525)).toImage(); }
     static QRgb pixel(const QImage& image, QPoint at) {
         return image.pixel(at * image.devicePixelRatio());
     }
@@ -28,11 +28,11 @@ protected:
 TEST_F(KeyboardTest, TabMovesBetweenNewAndTheCardsAndAClickNeverFocusesThem) {
     EXPECT_TRUE(window->newButton().hasFocus());
     press(Qt::Key_Tab);
-    EXPECT_TRUE(canvas().hasFocus());
+    EXPECT_TRUE(cardArea().hasFocus());
     press(Qt::Key_Tab);
     EXPECT_TRUE(window->newButton().hasFocus());
     press(Qt::Key_Backtab);
-    EXPECT_TRUE(canvas().hasFocus());
+    EXPECT_TRUE(cardArea().hasFocus());
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(window->newButton().hasFocus());
     clickTopOf(5);
@@ -62,12 +62,12 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorInTheGridAndStopAtItsEdges) {
         for (Qt::Key key : row.keys) {
             press(key);
         }
-        EXPECT_EQ(canvas().cursor(), row.place);
+        EXPECT_EQ(cardArea().cursor().place(), row.place);
     }
     // The cursor comes back where it was.
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
-    EXPECT_EQ(canvas().cursor(), 7);
+    EXPECT_EQ(cardArea().cursor().place(), 7);
 }
 
 TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture) {
@@ -76,7 +76,7 @@ TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture)
     press(Qt::Key_Tab);
     const QImage framed = picture();
     const QPoint corner = sideItem(5, 5).geometry().topLeft() - QPoint(62, 2);
-    EXPECT_EQ(pixel(framed, corner), canvas().palette().color(QPalette::Highlight).rgb());
+    EXPECT_EQ(pixel(framed, corner), cardArea().palette().color(QPalette::Highlight).rgb());
     EXPECT_NE(pixel(mouseOnly, corner), pixel(framed, corner));
 
     press(Qt::Key_Down);
@@ -89,8 +89,8 @@ TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture)
     press(Qt::Key_Backtab);
     EXPECT_NE(picture(), mouseOnly);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, {},
-                      canvas().mapTo(window, QPoint(5, 5)));
-    EXPECT_TRUE(canvas().hasFocus());
+                      cardArea().mapTo(window, QPoint(5, 5)));
+    EXPECT_TRUE(cardArea().hasFocus());
     EXPECT_EQ(picture(), mouseOnly);
 }
 
@@ -99,25 +99,28 @@ std::string text(const BoardState& board) {
     out << board;
     return out.str();
 }
-int topSlot(const Program& program, int stack) {
-    return std::max(program.state.countSideStacks().of(stack) - 1, 0);
-}
+// A Board window of its own on a random source.
+struct SeededBoard {
+    explicit SeededBoard(unsigned seed) : random(seed) { window.show(); }
+    int topSlot(int stack) const { return std::max(board.countSideStacks().of(stack) - 1, 0); }
+
+    SeededRandomSource random;
+    BoardState board;
+    platform::PictureCache pictures{resources::cardPicturePath, resources::cardPicturePath2x};
+    BoardWindow window{board, random, pictures};
+};
 
 // The same random game played on two boards, one by keys and one by the mouse, must leave
 // them alike after every step.
 TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
-    SeededRandomSource keysRandom(7);
-    SeededRandomSource mouseRandom(7);
-    Program keys(keysRandom);
-    Program mouse(mouseRandom);
-    keys.start();
-    mouse.start();
-    BoardWindow& keyWindow = keys.boardWindow();
-    BoardCanvas& keyBoard = keyWindow.canvas();
-    BoardWindow& mouseWindow = mouse.boardWindow();
+    SeededBoard keys(7);
+    SeededBoard mouse(7);
+    BoardWindow& keyWindow = keys.window;
+    CardArea& keyBoard = keyWindow.cardArea();
+    BoardWindow& mouseWindow = mouse.window;
     auto click = [&mouseWindow](QPoint point) {
         QTest::mouseClick(mouseWindow.windowHandle(), Qt::LeftButton, {},
-                          mouseWindow.canvas().mapTo(&mouseWindow, point));
+                          mouseWindow.cardArea().mapTo(&mouseWindow, point));
     };
 
     std::mt19937 rng(14);
@@ -136,22 +139,22 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
             click(QPoint(200, 60));
         } else {
             const int place = pick(0, 11);
-            while (const int rows = place / 3 - keyBoard.cursor() / 3) {
+            while (const int rows = place / 3 - keyBoard.cursor().place() / 3) {
                 QTest::keyClick(&keyBoard, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
             }
-            while (const int columns = place % 3 - keyBoard.cursor() % 3) {
+            while (const int columns = place % 3 - keyBoard.cursor().place() % 3) {
                 QTest::keyClick(&keyBoard, columns > 0 ? Qt::Key_Right : Qt::Key_Left);
             }
             QTest::keyClick(&keyBoard, acts[pick(0, 2)]);
             const boardPlaces::Place at = boardPlaces::place(place);
             click((at.isCenterStack
-                       ? mouseWindow.canvas().centerStack(at.number)
-                       : mouseWindow.canvas().sideStack(at.number, topSlot(mouse, at.number)))
+                       ? mouseWindow.cardArea().centerStack(at.number)
+                       : mouseWindow.cardArea().sideStack(at.number, mouse.topSlot(at.number)))
                       .geometry()
                       .center());
         }
-        ASSERT_EQ(text(keys.state), text(mouse.state)) << "after step " << step;
-        moves += keyBoard.announcement().contains(" moved ") ? 1 : 0;
+        ASSERT_EQ(text(keys.board), text(mouse.board)) << "after step " << step;
+        moves += keyBoard.announcer().current().contains(" moved ") ? 1 : 0;
     }
     EXPECT_GT(moves, 90);  // 99 moves with these seeds
 }

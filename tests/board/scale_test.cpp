@@ -14,8 +14,8 @@ protected:
     ScaleTest() {
         window->newButton().click();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        ratio = canvas().devicePixelRatioF();
-        shot = canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ratio = cardArea().devicePixelRatioF();
+        shot = cardArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     // The top card of side stack 1, shown whole, in device pixels of the shot.

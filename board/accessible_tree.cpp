@@ -1,27 +1,30 @@
-#include "board/board_accessibility.h"
+#include "board/accessible_tree.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <array>
 #include <vector>
 
-#include "board/board_canvas.h"
+#include "board/card_area.h"
+#include "board/keyboard_cursor.h"
 #include "board/places.h"
-#include "board/spoken.h"
+#include "board/words.h"
 
-namespace boardAccessibility {
+namespace accessibleTree {
 
 namespace {
+
+using announcing::Target;
 
 // A windowless part of the card area. It reads what it shows from the card area whenever it is
 // asked, and lives as long as the card area's own interface, which makes and deletes it.
 class Part : public QAccessibleInterface {
 public:
-    Part(BoardCanvas& canvas, QAccessibleInterface& parent) : canvas_(&canvas), parent_(parent) {}
+    Part(CardArea& area, QAccessibleInterface& parent) : area_(&area), parent_(parent) {}
 
-    bool isValid() const override { return !canvas_.isNull(); }
+    bool isValid() const override { return !area_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return canvas_->window()->windowHandle(); }
+    QWindow* window() const override { return area_->window()->windowHandle(); }
     QAccessibleInterface* parent() const override { return &parent_; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -34,20 +37,21 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const QRect local = localRect();
-        return QRect(canvas_->mapToGlobal(local.topLeft()), local.size());
+        return QRect(area_->mapToGlobal(local.topLeft()), local.size());
     }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.readOnly = true;
-        state.invisible = !canvas_->isVisible();
+        state.invisible = !area_->isVisible();
         return state;
     }
 
 protected:
     virtual QString name() const = 0;
     virtual QRect localRect() const = 0;
+    const BoardState& board() const { return area_->board(); }
 
-    QPointer<BoardCanvas> canvas_;
+    QPointer<CardArea> area_;
     QAccessibleInterface& parent_;
 };
 
@@ -69,8 +73,8 @@ public:
     QAccessible::Role role() const override { return QAccessible::StaticText; }
 
 private:
-    QString name() const override { return boardPlaces::selectedCardName(canvas_->board()); }
-    QRect localRect() const override { return canvas_->selectedCard().geometry(); }
+    QString name() const override { return words::selectedCardName(board()); }
+    QRect localRect() const override { return area_->selectedCard().geometry(); }
 };
 
 // What each action did, spoken when it is shown again with the new text.
@@ -80,7 +84,7 @@ public:
     QAccessible::Role role() const override { return QAccessible::Notification; }
 
 private:
-    QString name() const override { return canvas_->announcement(); }
+    QString name() const override { return area_->announcer().current(); }
     QRect localRect() const override { return {}; }
 };
 
@@ -88,11 +92,11 @@ private:
 // its role first.
 class StatusPart final : public Part {
 public:
-    StatusPart(BoardCanvas& canvas, QAccessibleInterface& parent)
-        : Part(canvas, parent), notification_(made<NotificationPart>(canvas, *this)) {}
+    StatusPart(CardArea& area, QAccessibleInterface& parent)
+        : Part(area, parent), notification_(made<NotificationPart>(area, *this)) {}
     ~StatusPart() override { end(notification_); }
 
-    QAccessibleInterface* notification() const { return notification_; }
+    NotificationPart* notification() const { return notification_; }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
@@ -103,28 +107,26 @@ public:
     }
 
 private:
-    QString name() const override { return {}; }
+    QString name() const override { return words::statusBarName(); }
     QRect localRect() const override { return {}; }
 
-    QAccessibleInterface* notification_;
+    NotificationPart* notification_;
 };
 
 class CardPart final : public Part {
 public:
-    CardPart(BoardCanvas& canvas, QAccessibleInterface& parent, int place, int card)
-        : Part(canvas, parent), place_(place), card_(card) {}
+    CardPart(CardArea& area, QAccessibleInterface& parent, int place, int card)
+        : Part(area, parent), place_(place), card_(card) {}
     // Not a label: screen readers would read every card of the board as the card area's
     // context whenever the focus enters it.
     QAccessible::Role role() const override { return QAccessible::Graphic; }
 
 private:
-    bool exists() const { return card_ < spoken::cardCount(canvas_->board(), place_); }
+    bool exists() const { return card_ < boardPlaces::cardCount(board(), place_); }
     QString name() const override {
-        return exists() ? spoken::cardName(canvas_->board(), place_, card_) : QString();
+        return exists() ? words::cardName(board(), place_, card_) : QString();
     }
-    QRect localRect() const override {
-        return exists() ? canvas_->cardRect(place_, card_) : QRect();
-    }
+    QRect localRect() const override { return exists() ? area_->cardRect(place_, card_) : QRect(); }
 
     int place_;
     int card_;
@@ -132,25 +134,24 @@ private:
 
 class PlacePart final : public Part, public QAccessibleActionInterface {
 public:
-    PlacePart(BoardCanvas& canvas, QAccessibleInterface& parent, int place)
-        : Part(canvas, parent), place_(place) {}
+    PlacePart(CardArea& area, QAccessibleInterface& parent, int place)
+        : Part(area, parent), place_(place) {}
     ~PlacePart() override {
-        for (QAccessibleInterface* card : cards_) {
+        for (CardPart* card : cards_) {
             end(card);
         }
     }
 
     // The interface of a card; made on first use unless `make` is false.
-    QAccessibleInterface* card(int card, bool make = true) {
+    CardPart* card(int card, bool make = true) {
         const auto index = static_cast<std::size_t>(card);
-        if (index >= cards_.size() && make) {
-            while (cards_.size() <= index) {
-                cards_.push_back(
-                    made<CardPart>(*canvas_, *this, place_, static_cast<int>(cards_.size())));
-            }
+        while (make && cards_.size() <= index) {
+            cards_.push_back(
+                made<CardPart>(*area_, *this, place_, static_cast<int>(cards_.size())));
         }
         return index < cards_.size() ? cards_[index] : nullptr;
     }
+    int cardsMade() const { return static_cast<int>(cards_.size()); }
     // Ends the interfaces of a card and of those above it, once assistive technology was told
     // that they went.
     void dropCards(int from) {
@@ -161,19 +162,15 @@ public:
     }
 
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    int childCount() const override { return spoken::cardCount(canvas_->board(), place_); }
+    int childCount() const override { return boardPlaces::cardCount(board(), place_); }
     QAccessibleInterface* child(int index) const override {
         return index >= 0 && index < childCount() ? const_cast<PlacePart*>(this)->card(index)
                                                   : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int index = 0; index < childCount(); ++index) {
-            if (static_cast<std::size_t>(index) < cards_.size() &&
-                cards_[static_cast<std::size_t>(index)] == child) {
-                return index;
-            }
-        }
-        return -1;
+        const auto made = std::find(cards_.begin(), cards_.end(), child);
+        const int index = static_cast<int>(made - cards_.begin());
+        return made != cards_.end() && index < childCount() ? index : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         for (int index = 0; index < childCount(); ++index) {
@@ -187,10 +184,10 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
-        state.focused = hasCursor() && canvas_->hasFocus();
+        state.focused = area_->cursor().place() == place_ && area_->hasFocus();
         state.selectable = true;
-        state.selected = boardPlaces::isSelected(canvas_->board(), place_);
-        state.invisible = !canvas_->isVisible();
+        state.selected = boardPlaces::isSelected(board(), place_);
+        state.invisible = !area_->isVisible();
         return state;
     }
 
@@ -198,35 +195,39 @@ public:
         return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
                                                     : nullptr;
     }
-    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+    QStringList actionNames() const override {
+        return {pressAction(), setFocusAction(), words::readCardsAction()};
+    }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            canvas_->pressPlace(place_);
+            area_->pressPlace(place_);
         } else if (action == setFocusAction()) {
-            canvas_->moveCursor(place_);
-            canvas_->setFocus(Qt::OtherFocusReason);
+            area_->cursor().moveTo(place_);
+            area_->setFocus(Qt::OtherFocusReason);
+        } else if (action == words::readCardsAction()) {
+            area_->announcer().readStack(board(), place_);
         }
     }
-    // The first binding says how to hear every card of the place.
     QStringList keyBindingsForAction(const QString& action) const override {
-        return action == pressAction()
-                   ? QStringList{BoardCanvas::kReadStackKeyName, QStringLiteral("Space")}
-                   : QStringList{};
+        if (action == pressAction()) {
+            return keyBindings(KeyAction::Press);
+        }
+        return action == words::readCardsAction() ? keyBindings(KeyAction::ReadStack)
+                                                  : QStringList{};
     }
 
 private:
-    bool hasCursor() const { return canvas_->cursor() == place_; }
-    QString name() const override { return boardPlaces::placeName(canvas_->board(), place_); }
-    QRect localRect() const override { return canvas_->placeRect(place_); }
+    QString name() const override { return words::placeName(board(), place_); }
+    QRect localRect() const override { return area_->placeRect(place_); }
 
     int place_;
-    std::vector<QAccessibleInterface*> cards_;
+    std::vector<CardPart*> cards_;
 };
 
 // The twelve places, and nothing else, so that a place is read as one of twelve.
 class PlaceListPart final : public Part {
 public:
-    PlaceListPart(BoardCanvas& canvas, QAccessibleInterface& parent) : Part(canvas, parent) {}
+    using Part::Part;
     ~PlaceListPart() override {
         for (PlacePart* place : places_) {
             if (place) {
@@ -235,57 +236,58 @@ public:
         }
     }
 
-    PlacePart* place(int place) {
+    PlacePart* place(int place) const {
         PlacePart*& part = places_[static_cast<std::size_t>(place)];
         if (!part) {
-            part = made<PlacePart>(*canvas_, *this, place);
+            part = made<PlacePart>(*area_, const_cast<PlaceListPart&>(*this), place);
         }
         return part;
+    }
+    announcing::CardsKnown cardsKnown() const {
+        announcing::CardsKnown known{};
+        for (std::size_t place = 0; place < places_.size(); ++place) {
+            known[place] = places_[place] ? places_[place]->cardsMade() : 0;
+        }
+        return known;
     }
 
     QAccessible::Role role() const override { return QAccessible::List; }
     int childCount() const override { return boardPlaces::kCount; }
     QAccessibleInterface* child(int index) const override {
-        return index >= 0 && index < boardPlaces::kCount
-                   ? const_cast<PlaceListPart*>(this)->place(index)
-                   : nullptr;
+        return index >= 0 && index < boardPlaces::kCount ? place(index) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int index = 0; index < boardPlaces::kCount; ++index) {
-            if (places_[static_cast<std::size_t>(index)] == child) {
-                return index;
-            }
-        }
-        return -1;
+        const auto made = std::find(places_.begin(), places_.end(), child);
+        return child && made != places_.end() ? static_cast<int>(made - places_.begin()) : -1;
     }
     QAccessibleInterface* focusChild() const override {
-        return canvas_->hasFocus() ? child(canvas_->cursor()) : nullptr;
+        return area_->hasFocus() ? place(area_->cursor().place()) : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const platform::Image* under = canvas_->imageAt(canvas_->mapFromGlobal(QPoint(x, y)));
-        return under && under->key() != boardPlaces::kSelectedCardKey
-                   ? child(boardPlaces::slotOf(under->key()).place)
-                   : nullptr;
+        const auto shown = area_->shownAt(area_->mapFromGlobal(QPoint(x, y)));
+        return shown && shown->place ? place(*shown->place) : nullptr;
     }
 
 private:
-    QString name() const override { return QStringLiteral("Places"); }
-    QRect localRect() const override { return canvas_->rect(); }
+    QString name() const override { return words::placeListName(); }
+    QRect localRect() const override { return area_->rect(); }
 
-    std::array<PlacePart*, boardPlaces::kCount> places_{};
+    // Made when first asked for; each one lives as long as the list.
+    mutable std::array<PlacePart*, boardPlaces::kCount> places_{};
 };
 
 // The card area: its child widgets first, as Qt shows them, then the selected-card box, the
 // places and the status bar with the notification.
-class CanvasInterface final : public QAccessibleWidget {
+class AreaInterface final : public QAccessibleWidget {
 public:
-    explicit CanvasInterface(BoardCanvas& canvas)
-        : QAccessibleWidget(&canvas, QAccessible::Pane),
-          canvas_(canvas),
-          parts_{made<SelectedCardPart>(canvas, *this), made<PlaceListPart>(canvas, *this),
-                 made<StatusPart>(canvas, *this)} {}
-    ~CanvasInterface() override {
-        for (QAccessibleInterface* part : parts_) {
+    explicit AreaInterface(CardArea& area)
+        : QAccessibleWidget(&area, QAccessible::Pane),
+          area_(area),
+          box_(made<SelectedCardPart>(area, *this)),
+          places_(made<PlaceListPart>(area, *this)),
+          status_(made<StatusPart>(area, *this)) {}
+    ~AreaInterface() override {
+        for (QAccessibleInterface* part : parts()) {
             end(part);
         }
     }
@@ -294,38 +296,36 @@ public:
     QAccessibleInterface* part(Target target, bool make) const {
         switch (target.kind) {
             case Target::Kind::SelectedCardBox:
-                return parts_[0];
+                return box_;
             case Target::Kind::Place:
-                return places().place(target.place);
+                return places_->place(target.place);
             case Target::Kind::Card:
-                return places().place(target.place)->card(target.card, make);
+                return places_->place(target.place)->card(target.card, make);
             case Target::Kind::Notification:
                 break;
         }
-        return static_cast<StatusPart*>(parts_[2])->notification();
+        return status_->notification();
     }
-    PlaceListPart& places() const { return *static_cast<PlaceListPart*>(parts_[1]); }
+    PlaceListPart& places() const { return *places_; }
 
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? QStringLiteral("Cards") : QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name ? words::cardAreaName() : QAccessibleWidget::text(kind);
     }
-    int childCount() const override { return widgetCount() + static_cast<int>(parts_.size()); }
+    int childCount() const override { return widgetCount() + static_cast<int>(parts().size()); }
     QAccessibleInterface* child(int index) const override {
         if (index >= widgetCount() && index < childCount()) {
-            return parts_[static_cast<std::size_t>(index - widgetCount())];
+            return parts()[static_cast<std::size_t>(index - widgetCount())];
         }
         return QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (std::size_t index = 0; index < parts_.size(); ++index) {
-            if (parts_[index] == child) {
-                return widgetCount() + static_cast<int>(index);
-            }
-        }
-        return QAccessibleWidget::indexOfChild(child);
+        const auto all = parts();
+        const auto part = std::find(all.begin(), all.end(), child);
+        return part != all.end() ? widgetCount() + static_cast<int>(part - all.begin())
+                                 : QAccessibleWidget::indexOfChild(child);
     }
     QAccessibleInterface* focusChild() const override {
-        return canvas_.hasFocus() ? places().focusChild() : nullptr;
+        return area_.hasFocus() ? places_->focusChild() : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         // The child widgets lie above every card.
@@ -335,56 +335,69 @@ public:
                 return widget;
             }
         }
-        const platform::Image* under = canvas_.imageAt(canvas_.mapFromGlobal(QPoint(x, y)));
-        if (!under) {
+        const auto shown = area_.shownAt(area_.mapFromGlobal(QPoint(x, y)));
+        if (!shown) {
             return nullptr;
         }
-        return under->key() == boardPlaces::kSelectedCardKey ? parts_[0] : parts_[1];
+        return shown->place ? static_cast<QAccessibleInterface*>(places_) : box_;
     }
 
 private:
     int widgetCount() const { return QAccessibleWidget::childCount(); }
+    std::array<QAccessibleInterface*, 3> parts() const { return {box_, places_, status_}; }
 
-    BoardCanvas& canvas_;
-    std::array<QAccessibleInterface*, 3> parts_;
+    CardArea& area_;
+    SelectedCardPart* box_;
+    PlaceListPart* places_;
+    StatusPart* status_;
 };
 
-QAccessibleInterface* canvasFactory(const QString& className, QObject* object) {
-    auto* canvas = qobject_cast<BoardCanvas*>(object);
-    if (className == QLatin1String(BoardCanvas::staticMetaObject.className()) && canvas) {
-        return new CanvasInterface(*canvas);
+QAccessibleInterface* areaFactory(const QString& className, QObject* object) {
+    auto* area = qobject_cast<CardArea*>(object);
+    if (className == QLatin1String(CardArea::staticMetaObject.className()) && area) {
+        return new AreaInterface(*area);
     }
     return nullptr;
+}
+
+// The card area's interface, made now if assistive technology listens; nullptr otherwise.
+AreaInterface* interfaceOf(CardArea& area) {
+    // Without assistive technology nothing listens: the interfaces are not even made.
+    if (!QAccessible::isActive()) {
+        return nullptr;
+    }
+    return dynamic_cast<AreaInterface*>(QAccessible::queryAccessibleInterface(&area));
 }
 
 }  // namespace
 
 void install() {
     // Qt keeps a factory once, however often it is installed.
-    QAccessible::installFactory(canvasFactory);
+    QAccessible::installFactory(areaFactory);
 }
 
-void notify(BoardCanvas& canvas, Target target, QAccessible::Event event) {
-    // Without assistive technology nothing listens: the interfaces are not even made.
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    auto* area = dynamic_cast<CanvasInterface*>(QAccessible::queryAccessibleInterface(&canvas));
-    const bool gone = event == QAccessible::ObjectDestroyed;
-    QAccessibleInterface* subject = area ? area->part(target, !gone) : nullptr;
+void send(CardArea& area, const announcing::Event& event) {
+    AreaInterface* root = interfaceOf(area);
+    const bool gone = event.type == QAccessible::ObjectDestroyed;
+    QAccessibleInterface* subject = root ? root->part(event.target, !gone) : nullptr;
     if (!subject) {
         return;
     }
-    if (event == QAccessible::ObjectShow) {
+    if (event.type == QAccessible::ObjectShow) {
         // Shown again: hidden first, so that each text is news.
         QAccessibleEvent hidden(subject, QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&hidden);
     }
-    QAccessibleEvent change(subject, event);
+    QAccessibleEvent change(subject, event.type);
     QAccessible::updateAccessibility(&change);
-    if (gone && target.kind == Target::Kind::Card) {
-        area->places().place(target.place)->dropCards(target.card);
+    if (gone && event.target.kind == Target::Kind::Card) {
+        root->places().place(event.target.place)->dropCards(event.target.card);
     }
 }
 
-}  // namespace boardAccessibility
+announcing::CardsKnown cardsKnown(CardArea& area) {
+    const AreaInterface* root = interfaceOf(area);
+    return root ? root->places().cardsKnown() : announcing::CardsKnown{};
+}
+
+}  // namespace accessibleTree

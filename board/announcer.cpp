@@ -1,0 +1,155 @@
+#include "board/announcer.h"
+
+#include <QTimer>
+#include <algorithm>
+
+#include "board/accessible_tree.h"
+#include "board/card_area.h"
+#include "board/words.h"
+
+namespace announcing {
+
+namespace {
+
+using Kind = Target::Kind;
+
+// A place whose name changed, with the number of its cards before and after and the lowest of
+// them whose name may have changed too.
+struct Changed {
+    int place;
+    int before;
+    int after;
+    int firstRenamed;
+    friend auto operator<=>(const Changed&, const Changed&) = default;
+};
+
+// A place whose cards stayed as they were.
+Changed cardsKept(const BoardState& board, int place) {
+    const int count = boardPlaces::cardCount(board, place);
+    return {place, count, count, count};
+}
+
+// A place whose top card changed: the card now or formerly below the top says so no more, or
+// now, in its name.
+Changed topChanged(int place, int before, int after) {
+    return {place, before, after, std::min(before, after) - 1};
+}
+
+Announcement told(bool selectionChanged, std::vector<Changed> places, QString text) {
+    Announcement announcement{{}, std::move(text)};
+    std::vector<Event>& events = announcement.events;
+    if (selectionChanged) {
+        events.push_back({{Kind::SelectedCardBox}, QAccessible::NameChanged});
+    }
+    std::sort(places.begin(), places.end());
+    for (const Changed& changed : places) {
+        events.push_back({{Kind::Place, changed.place}, QAccessible::NameChanged});
+        const int kept = std::min(changed.before, changed.after);
+        for (int card = std::max(changed.firstRenamed, 0); card < kept; ++card) {
+            events.push_back({{Kind::Card, changed.place, card}, QAccessible::NameChanged});
+        }
+        for (int card = changed.before - 1; card >= changed.after; --card) {
+            events.push_back({{Kind::Card, changed.place, card}, QAccessible::ObjectDestroyed});
+        }
+        for (int card = changed.before; card < changed.after; ++card) {
+            events.push_back({{Kind::Card, changed.place, card}, QAccessible::ObjectCreated});
+        }
+    }
+    events.push_back({{Kind::Notification}, QAccessible::ObjectShow});
+    return announcement;
+}
+
+std::vector<Changed> placesOf(const BoardState& board, const outcome::Moved& moved) {
+    const int from = boardPlaces::placeOfSideStack(moved.from);
+    const int left = boardPlaces::cardCount(board, from);
+    if (moved.to == outcome::Destination::CenterStack) {
+        return {topChanged(from, left + 1, left),
+                topChanged(boardPlaces::placeOfCenterStack(moved.target), 1, 1)};
+    }
+    const int to = boardPlaces::placeOfSideStack(moved.target);
+    const int now = boardPlaces::cardCount(board, to);
+    return {topChanged(from, left + 1, left), topChanged(to, now - 1, now)};
+}
+
+}  // namespace
+
+Announcement ofDeal(const BoardState& board, const CardsKnown& known) {
+    std::vector<Changed> places;
+    for (int place = 0; place < boardPlaces::kCount; ++place) {
+        places.push_back({place, known[static_cast<std::size_t>(place)],
+                          boardPlaces::cardCount(board, place), 0});
+    }
+    return told(true, std::move(places), words::dealt());
+}
+
+Announcement ofClick(const BoardState& board, const ClickOutcome& outcome) {
+    QString text = words::outcome(board, outcome);
+    auto sideStack = [&board](int stack) {
+        return cardsKept(board, boardPlaces::placeOfSideStack(stack));
+    };
+    if (const auto* selected = std::get_if<outcome::Selected>(&outcome)) {
+        if (selected->card == selected->previous) {
+            return told(false, {}, std::move(text));
+        }
+        std::vector<Changed> places{sideStack(selected->stack)};
+        if (isSideStack(selected->previousStack)) {
+            places.push_back(sideStack(selected->previousStack));
+        }
+        return told(true, std::move(places), std::move(text));
+    }
+    if (const auto* moved = std::get_if<outcome::Moved>(&outcome)) {
+        return told(true, placesOf(board, *moved), std::move(text));
+    }
+    if (const auto* refused = std::get_if<outcome::RefusedHome>(&outcome)) {
+        return told(true, {sideStack(refused->from)}, std::move(text));
+    }
+    if (const auto* dropped = std::get_if<outcome::Dropped>(&outcome)) {
+        return told(true, {sideStack(dropped->from)}, std::move(text));
+    }
+    return told(false, {}, std::move(text));
+}
+
+Announcement ofReading(QString text) {
+    return told(false, {}, std::move(text));
+}
+
+}  // namespace announcing
+
+void Announcer::dealt(const BoardState& board, When when) {
+    announce(announcing::ofDeal(board, accessibleTree::cardsKnown(area_)), when);
+}
+
+void Announcer::clicked(const BoardState& board, const ClickOutcome& outcome) {
+    announce(announcing::ofClick(board, outcome));
+}
+
+void Announcer::readStack(const BoardState& board, int place) {
+    announce(announcing::ofReading(words::stackReading(board, place)));
+}
+
+void Announcer::readBoard(const BoardState& board) {
+    announce(announcing::ofReading(words::boardReading(board)));
+}
+
+void Announcer::focusMoved(int place) {
+    accessibleTree::send(area_, {{announcing::Target::Kind::Place, place}, QAccessible::Focus});
+}
+
+void Announcer::announce(const announcing::Announcement& announcement, When when) {
+    current_ = announcement.text;
+    const unsigned sequence = ++sequence_;
+    for (const announcing::Event& event : announcement.events) {
+        if (event.target.kind != announcing::Target::Kind::Notification || when == When::AtOnce) {
+            accessibleTree::send(area_, event);
+            continue;
+        }
+        // Long enough for the focus to come back from the menu and be told, short enough to be
+        // the answer to the key that chose the command.
+        constexpr int kAfterMenuMs = 300;
+        QTimer::singleShot(kAfterMenuMs, &area_, [this, event, sequence] {
+            if (sequence == sequence_) {
+                accessibleTree::send(area_, event);
+            }
+        });
+    }
+}

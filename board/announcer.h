@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "board/places.h"
+#include "game/board_state.h"
+#include "game/play.h"
+
+class CardArea;
+
+// What the card area tells assistive technology after each action: which of its parts
+// changed, and the sentence that says what the action did.
+namespace announcing {
+
+// What an event is about.
+struct Target {
+    enum class Kind { SelectedCardBox, Place, Card, Notification };
+    Kind kind;
+    int place = 0;  // for a place and a card
+    int card = 0;   // for a card, counted from the bottom of its place
+    friend bool operator==(const Target&, const Target&) = default;
+};
+
+struct Event {
+    Target target;
+    QAccessible::Event type;
+    friend bool operator==(const Event&, const Event&) = default;
+};
+
+// NameChanged for the parts whose names changed and the cards that changed, came or went, in
+// reading order (the selected-card box, then each place followed by its cards), and last
+// ObjectShow of the notification, which speaks `text`.
+struct Announcement {
+    std::vector<Event> events;
+    QString text;
+};
+
+// How many cards of each place assistive technology has been told of.
+using CardsKnown = std::array<int, boardPlaces::kCount>;
+
+// After a deal: every place and the selected-card box changed, and every card that assistive
+// technology knew of changed or went, and every other card came.
+Announcement ofDeal(const BoardState& board, const CardsKnown& known);
+// After a click that did `outcome` to `board`: exactly what the outcome touched.
+Announcement ofClick(const BoardState& board, const ClickOutcome& outcome);
+// A reading: only the text.
+Announcement ofReading(QString text);
+
+}  // namespace announcing
+
+// Tells assistive technology what each action did (see announcing above) and where the keyboard
+// cursor went, and keeps the text last announced.
+class Announcer {
+public:
+    // When a screen reader hears what an action did: at once, or once a menu that the action
+    // came from has closed and the focus is back where it was, which a screen reader says first
+    // and would otherwise say instead.
+    enum class When { AtOnce, AfterMenu };
+
+    // The card area outlives the announcer.
+    explicit Announcer(CardArea& area) : area_(area) {}
+
+    void dealt(const BoardState& board, When when = When::AtOnce);
+    void clicked(const BoardState& board, const ClickOutcome& outcome);
+    void readStack(const BoardState& board, int place);
+    void readBoard(const BoardState& board);
+    // The keyboard cursor reached a place while the card area has the focus.
+    void focusMoved(int place);
+
+    // What the notification says: the text of the last announcement.
+    const QString& current() const { return current_; }
+
+private:
+    void announce(const announcing::Announcement& announcement, When when = When::AtOnce);
+
+    CardArea& area_;
+    QString current_;
+    unsigned sequence_ = 0;  // counts the announcements, so that a late one can tell it is stale
+};

@@ -1,0 +1,143 @@
+#include "board/card_area.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "board/accessible_tree.h"
+#include "board/layout.h"
+#include "board/words.h"
+#include "platform/fixed_label.h"
+#include "resources/pictures.h"
+
+CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QWidget* parent)
+    : ImageCanvas(parent), board_(board), pictures_(pictures), cursor_(*this), announcer_(*this) {
+    accessibleTree::install();
+    setFocusPolicy(Qt::TabFocus);
+    addImages();
+    connect(this, &ImageCanvas::clicked, this, &CardArea::click);
+}
+
+void CardArea::addImages() {
+    using boardPlaces::keyOf;
+    auto addCenter = [this](int suit) {
+        centerStacks_[static_cast<unsigned>(suit)] = &addImage(
+            boardLayout::centerStackItem(suit), keyOf({boardPlaces::placeOfCenterStack(suit), 0}));
+    };
+    auto addSide = [this](int stack, int item) {
+        sideStacks_[static_cast<unsigned>(stack - 1)][static_cast<unsigned>(item)] =
+            &addImage(boardLayout::sideStackItem(stack, item),
+                      keyOf({boardPlaces::placeOfSideStack(stack), item}));
+    };
+    // Back to front, as the window was designed: where images overlap, the later one is
+    // drawn over the earlier one and takes the click. Within a fan a higher item lies over a
+    // lower one, so the top card is shown whole.
+    addCenter(0);
+    addSide(1, 0);
+    for (int suit = 1; suit < kSuitCount; ++suit) {
+        addCenter(suit);
+    }
+    for (int stack = 2; stack <= kSideStackCount; ++stack) {
+        addSide(stack, 0);
+    }
+    for (int stack : {5, 6, 7, 8, 1, 2, 3, 4}) {
+        for (int item = 1; item < kSlotsPerSideStack; ++item) {
+            addSide(stack, item);
+        }
+    }
+    selectedCard_ = &addImage(boardLayout::kSelectedCardBox, keyOf({}));
+    // The heading is a child widget and lies above every image.
+    new platform::FixedLabel(words::selectedCardHeading(), boardLayout::kSelectedCardHeading, this);
+}
+
+void CardArea::click(const platform::Image* image) {
+    if (!image) {
+        emit backgroundClicked();
+        return;
+    }
+    const boardPlaces::Shown shown = boardPlaces::shownBy(image->key());
+    if (!shown.place) {
+        return;  // the selected-card box takes no clicks
+    }
+    const boardPlaces::Place at = boardPlaces::place(*shown.place);
+    if (at.isCenterStack) {
+        emit centerStackClicked(at.number);
+    } else {
+        emit sideStackClicked(at.number, shown.item);
+    }
+}
+
+void CardArea::pressPlace(int place) {
+    // Before the first deal every image still takes clicks at its design size, so the middle
+    // of an empty stack's item 0 belongs to the items over it; an empty center stack is
+    // hidden, and the click goes to the background. As it does for the mouse.
+    click(imageAt(placeRect(place).center()));
+}
+
+void CardArea::pressBackground() {
+    click(nullptr);
+}
+
+QRect CardArea::placeRect(int place) const {
+    const boardPlaces::Place at = boardPlaces::place(place);
+    const platform::Image& image =
+        at.isCenterStack ? centerStack(at.number)
+                         : sideStack(at.number, boardPlaces::topItem(board_, at.number));
+    return image.geometry();
+}
+
+QRect CardArea::cardRect(int place, int card) const {
+    const boardPlaces::Place at = boardPlaces::place(place);
+    if (at.isCenterStack) {
+        return centerStack(at.number).geometry();
+    }
+    const QRect whole = sideStack(at.number, card).geometry();
+    if (card + 1 >= boardPlaces::cardCount(board_, place)) {
+        return whole;
+    }
+    // The next card lies over all of it but a strip on the side the fan grows away from.
+    const QRect over = sideStack(at.number, card + 1).geometry();
+    return boardPlaces::fansRight(at.number)
+               ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
+               : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
+}
+
+std::optional<boardPlaces::Shown> CardArea::shownAt(QPoint point) const {
+    const platform::Image* under = imageAt(point);
+    return under ? std::optional(boardPlaces::shownBy(under->key())) : std::nullopt;
+}
+
+void CardArea::showCard(Card card, platform::Image& image) {
+    if (!card.isCard()) {
+        image.setVisible(false);
+        return;
+    }
+    image.setVisible(true);
+    image.setPicture(pictures_.load(resources::cardPicture(cardNumber(card))));
+}
+
+void CardArea::redraw() {
+    showCard(board_.selectedCard, *selectedCard_);
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        showCard(board_.centerStacks[static_cast<unsigned>(suit)], center(suit));
+    }
+    for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
+        for (int stack = 1; stack <= kSideStackCount; ++stack) {
+            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)], side(stack, slot));
+        }
+    }
+    // Item 0 is hidden now exactly when the stack is empty.
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        platform::Image& bottom = side(stack, 0);
+        if (!bottom.visible()) {
+            bottom.setVisible(true);
+            bottom.setPicture(pictures_.load(resources::kEmptyStackPicture));
+        }
+    }
+}
+
+void CardArea::paintEvent(QPaintEvent* event) {
+    platform::ImageCanvas::paintEvent(event);
+    if (const QPainterPath frame = cursor_.frame(); !frame.isEmpty()) {
+        QPainter(this).fillPath(frame, palette().color(QPalette::Highlight));
+    }
+}

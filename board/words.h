@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include "game/board_state.h"
+#include "game/play.h"
+
+// Every text the Board window gives a person or a screen reader: its title and controls, the
+// names of its parts and cards, and the sentences that say what an action did or read out what
+// the board shows. Nothing of the spoken sentences is drawn: a sighted player sees the same on
+// the board.
+namespace words {
+
+QString windowTitle();
+QString newButton();
+QString selectedCardHeading();
+
+enum class MenuItem {
+    File,
+    NewGame,
+    Exit,
+    Info,
+    Rules,
+    About,
+    AboutKetterline,
+    AboutDravonne,
+    AboutAuthor,
+    License,
+};
+// With the access key marked by '&'.
+QString caption(MenuItem item);
+
+// The card area, its list of places and the status bar that holds what an action did.
+QString cardAreaName();
+QString placeListName();
+QString statusBarName();
+// The accessible action of a place that reads its cards aloud.
+QString readCardsAction();
+
+// "seven of hearts", "queen of spades"; empty for anything that is not a card.
+QString cardName(Card card);
+// "clubs", "hearts", "diamonds", "spades" for suit 0..3.
+QString suitName(int suit);
+
+// What a sighted player sees at the place, for example "Side stack 3: seven of hearts on top,
+// 6 cards", "Side stack 5: empty", "Center stack, hearts: three of hearts", followed by
+// ", selected" while the place's top card is the selected one.
+QString placeName(const BoardState& board, int place);
+// "Selected card: seven of hearts" or "Selected card: none".
+QString selectedCardName(const BoardState& board);
+// A card of a place as assistive technology lists it (counted as boardPlaces::cardAt counts),
+// the top card saying that it is the top card.
+QString cardName(const BoardState& board, int place, int card);
+
+// What a click did, said as soon as it is done. Before the first deal every click says how to
+// deal instead.
+QString outcome(const BoardState& board, const ClickOutcome& outcome);
+QString dealt();
+
+// Every card of the place, bottom to top, the top card named as such; a center stack's top
+// card.
+QString stackReading(const BoardState& board, int place);
+// Every place's name, in reading order.
+QString boardReading(const BoardState& board);
+
+}  // namespace words

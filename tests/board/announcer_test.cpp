@@ -1,0 +1,162 @@
+#include "board/announcer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "game/play.h"
+#include "support/positions.h"
+#include "support/printing.h"
+#include "support/sources.h"
+
+namespace {
+
+using announcing::Event;
+using Kind = announcing::Target::Kind;
+
+// "box", "place 5", "card 2 3 created", "show": one word per event, the kind of change only
+// where it is not NameChanged.
+std::string describe(const std::vector<Event>& events) {
+    std::string text;
+    for (const Event& event : events) {
+        const announcing::Target& target = event.target;
+        switch (target.kind) {
+            case Kind::SelectedCardBox:
+                text += "box";
+                break;
+            case Kind::Place:
+                text += "place " + std::to_string(target.place);
+                break;
+            case Kind::Card:
+                text += "card " + std::to_string(target.place) + ' ' + std::to_string(target.card);
+                break;
+            case Kind::Notification:
+                text += "show";
+                break;
+        }
+        if (event.type == QAccessible::ObjectCreated) {
+            text += " created";
+        } else if (event.type == QAccessible::ObjectDestroyed) {
+            text += " destroyed";
+        } else if (event.type != QAccessible::NameChanged &&
+                   event.type != QAccessible::ObjectShow) {
+            text += " event " + std::to_string(event.type);
+        }
+        text += "; ";
+    }
+    return text;
+}
+
+int top(const BoardState& board, int stack) {
+    return board.countSideStacks().of(stack) - 1;
+}
+
+// Clicks on the position of support/positions.h, by the places they stand at:
+//   place 0: side stack 5 (9D 3S)   1: clubs (AC)     2: side stack 1 (KS QH 8C)
+//         3: side stack 6 (4C)      4: hearts (AH)    5: side stack 2 (5D 7H)
+//         6: side stack 7 (2C)      7: diamonds (2D)  8: side stack 3 (empty)
+//         9: side stack 8 (JD 10S) 10: spades (AS)   11: side stack 4 (2H)
+struct OutcomeRow {
+    const char* name;
+    std::function<ClickOutcome(BoardState&)> clicks;  // the last one's outcome is told
+    const char* events;
+};
+
+void PrintTo(const OutcomeRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+auto tops(std::vector<int> stacks) {
+    return [stacks](BoardState& board) {
+        ClickOutcome last;
+        for (int stack : stacks) {
+            last = clickSideStack(board, stack, std::max(top(board, stack), 0));
+        }
+        return last;
+    };
+}
+auto then(std::function<ClickOutcome(BoardState&)> first,
+          std::function<ClickOutcome(BoardState&)> second) {
+    return [first, second](BoardState& board) {
+        first(board);
+        return second(board);
+    };
+}
+auto home(int suit) {
+    return [suit](BoardState& board) { return clickCenterStack(board, suit); };
+}
+
+class AnnouncerTest : public testing::TestWithParam<OutcomeRow> {};
+
+TEST_P(AnnouncerTest, TellsExactlyWhatTheOutcomeTouched) {
+    BoardState board = midGamePosition();
+    const ClickOutcome outcome = GetParam().clicks(board);
+    const announcing::Announcement told = announcing::ofClick(board, outcome);
+    std::ostringstream what;
+    what << outcome;
+    EXPECT_EQ(describe(told.events), GetParam().events) << what.str();
+    EXPECT_FALSE(told.text.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOutcome, AnnouncerTest,
+    testing::Values(
+        OutcomeRow{"Selection", tops({2}), "box; place 5; show; "},
+        OutcomeRow{"SelectionReplacingAnother", tops({2, 8}), "box; place 5; place 9; show; "},
+        OutcomeRow{"SameCardAgain", tops({2, 2}), "show; "},
+        OutcomeRow{"MoveOntoACard", tops({2, 1}),
+                   "box; place 2; card 2 2; card 2 3 created; place 5; card 5 0; card 5 1 "
+                   "destroyed; show; "},
+        OutcomeRow{"MoveToAnEmptyStack", tops({8, 3}),
+                   "box; place 8; card 8 0 created; place 9; card 9 0; card 9 1 destroyed; show; "},
+        OutcomeRow{"MoveHome", then(tops({4}), home(1)),
+                   "box; place 4; card 4 0; place 11; card 11 0 destroyed; show; "},
+        OutcomeRow{"RefusedHome", then(tops({5}), home(3)), "box; place 0; show; "},
+        OutcomeRow{"Dropped", then(tops({6}), clickBackground), "box; place 3; show; "},
+        OutcomeRow{"BuriedCardKeepsTheSelection",
+                   then(tops({2}), [](BoardState& board) { return clickSideStack(board, 1, 0); }),
+                   "show; "},
+        OutcomeRow{"NothingSelected", clickBackground, "show; "},
+        OutcomeRow{"CenterStackWithNothingSelected", home(0), "show; "}),
+    [](const testing::TestParamInfo<OutcomeRow>& info) { return info.param.name; });
+
+// A deal does not know the board before it: every place and the box changed, the cards that
+// assistive technology knew of were renamed or went, the others came.
+TEST(AnnouncerDeal, TellsEveryPlaceAndEveryCardKnownBefore) {
+    ConstantSource zero(0.0f);
+    BoardState board;
+    dealNewGame(board, zero);
+
+    const announcing::Announcement first = announcing::ofDeal(board, {});
+    std::string fresh = "box; ";
+    for (int place = 0; place < 12; ++place) {
+        fresh += "place " + std::to_string(place) + "; ";
+        for (int card = 0; card < (place % 3 == 1 ? 1 : 6); ++card) {
+            fresh += "card " + std::to_string(place) + ' ' + std::to_string(card) + " created; ";
+        }
+    }
+    EXPECT_EQ(describe(first.events), fresh + "show; ");
+    EXPECT_EQ(first.text, "New game dealt.");
+
+    // Side stack 5 (place 0) knew eight cards, side stack 1 (place 2) three.
+    const std::string again =
+        describe(announcing::ofDeal(board, {8, 1, 3, 6, 1, 6, 6, 1, 6, 6, 1, 6}).events);
+    EXPECT_EQ(again.substr(0, again.find("place 1;")),
+              "box; place 0; card 0 0; card 0 1; card 0 2; card 0 3; card 0 4; card 0 5; card 0 "
+              "7 destroyed; card 0 6 destroyed; ");
+    const auto side1 = again.find("place 2;");
+    EXPECT_EQ(again.substr(side1, again.find("place 3;") - side1),
+              "place 2; card 2 0; card 2 1; card 2 2; card 2 3 created; card 2 4 created; card 2 "
+              "5 created; ");
+}
+
+TEST(AnnouncerReading, OnlySpeaks) {
+    const announcing::Announcement told =
+        announcing::ofReading(QStringLiteral("Side stack 3 is empty."));
+    EXPECT_EQ(describe(told.events), "show; ");
+    EXPECT_EQ(told.text, "Side stack 3 is empty.");
+}
+
+}  // namespace

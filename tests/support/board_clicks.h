@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QAction>
+#include <QString>
+#include <QTest>
+#include <ostream>
+
+#include "board/board_window.h"
+#include "game/board_state.h"
+
+// Failing comparisons of texts show the texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Plays a Board window as the mouse does, and shows what its card area holds.
+class BoardClicks {
+public:
+    BoardClicks(BoardWindow& window, BoardState& state) : window(&window), state(state) {}
+
+    CardArea& cardArea() { return window->cardArea(); }
+    const platform::Image& sideItem(int stack, int item) {
+        return cardArea().sideStack(stack, item);
+    }
+    const platform::Image& centerItem(int suit) { return cardArea().centerStack(suit); }
+    const platform::Image& selectedBox() { return cardArea().selectedCard(); }
+    QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
+    const QString& said() { return cardArea().announcer().current(); }
+
+    // Clicks at a point of the client area through the window, as the mouse does, so that
+    // the button and the label over the card area take their own clicks.
+    void clickAt(QPoint point) {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          cardArea().mapTo(window, point));
+    }
+    void clickCenterOf(const platform::Image& image) { clickAt(image.geometry().center()); }
+    // The top card of a side stack is shown whole.
+    void clickTopOf(int stack) {
+        const int count = state.countSideStacks().of(stack);
+        clickCenterOf(sideItem(stack, count > 0 ? count - 1 : 0));
+    }
+    void clickBackground() { clickAt(QPoint(200, 60)); }
+
+    // Shows a hand-built position the way a player would see it after any click.
+    void showPosition(const BoardState& position) {
+        state = position;
+        clickBackground();
+    }
+
+    BoardWindow* window;
+    BoardState& state;
+};
