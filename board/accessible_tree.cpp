@@ -107,7 +107,7 @@ public:
     }
 
 private:
-    QString name() const override { return words::statusBarName(); }
+    QString name() const override { return words::text(words::Text::StatusBar); }
     QRect localRect() const override { return {}; }
 
     NotificationPart* notification_;
@@ -196,7 +196,7 @@ public:
                                                     : nullptr;
     }
     QStringList actionNames() const override {
-        return {pressAction(), setFocusAction(), words::readCardsAction()};
+        return {pressAction(), setFocusAction(), words::text(words::Text::ReadCardsAction)};
     }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
@@ -204,7 +204,7 @@ public:
         } else if (action == setFocusAction()) {
             area_->cursor().moveTo(place_);
             area_->setFocus(Qt::OtherFocusReason);
-        } else if (action == words::readCardsAction()) {
+        } else if (action == words::text(words::Text::ReadCardsAction)) {
             area_->announcer().readStack(board(), place_);
         }
     }
@@ -212,8 +212,9 @@ public:
         if (action == pressAction()) {
             return keyBindings(KeyAction::Press);
         }
-        return action == words::readCardsAction() ? keyBindings(KeyAction::ReadStack)
-                                                  : QStringList{};
+        return action == words::text(words::Text::ReadCardsAction)
+                   ? keyBindings(KeyAction::ReadStack)
+                   : QStringList{};
     }
 
 private:
@@ -269,7 +270,7 @@ public:
     }
 
 private:
-    QString name() const override { return words::placeListName(); }
+    QString name() const override { return words::text(words::Text::PlaceList); }
     QRect localRect() const override { return area_->rect(); }
 
     // Made when first asked for; each one lives as long as the list.
@@ -309,7 +310,8 @@ public:
     PlaceListPart& places() const { return *places_; }
 
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? words::cardAreaName() : QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name ? words::text(words::Text::CardArea)
+                                         : QAccessibleWidget::text(kind);
     }
     int childCount() const override { return widgetCount() + static_cast<int>(parts().size()); }
     QAccessibleInterface* child(int index) const override {

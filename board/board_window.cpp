@@ -11,7 +11,7 @@
 
 BoardWindow::BoardWindow(BoardState& board, RandomSource& random, platform::PictureCache& pictures)
     : board_(board), random_(random) {
-    setWindowTitle(words::windowTitle());
+    setWindowTitle(words::text(words::Text::WindowTitle));
     // The program ends when this window closes, not when the last visible window does.
     setAttribute(Qt::WA_QuitOnClose, false);
     cardArea_ = new CardArea(board, pictures);
@@ -35,7 +35,7 @@ void BoardWindow::addControls() {
             [this, &announcer] { announcer.readBoard(board_); });
 
     // The button is a child widget of the card area and lies above every image.
-    newButton_ = new QPushButton(words::newButton(), cardArea_);
+    newButton_ = new QPushButton(words::text(words::Text::NewButton), cardArea_);
     newButton_->setGeometry(boardLayout::kNewButton);
     // The button fills its rectangle with the colour the canvas would paint beneath it, which
     // makes it opaque to Qt: its own repaints on press and release then leave the canvas
@@ -48,27 +48,27 @@ void BoardWindow::addControls() {
 }
 
 void BoardWindow::addMenu() {
-    using words::MenuItem;
-    auto addItem = [this](QMenu* menu, const char* name, MenuItem item, auto command) {
-        QAction* action = menu->addAction(words::caption(item));
+    using words::Text;
+    auto addItem = [this](QMenu* menu, const char* name, Text caption, auto command) {
+        QAction* action = menu->addAction(words::text(caption));
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, command);
     };
-    QMenu* file = menuBar()->addMenu(words::caption(MenuItem::File));
+    QMenu* file = menuBar()->addMenu(words::text(Text::FileMenu));
     file->setObjectName(QStringLiteral("fileMenu"));
-    addItem(file, "newGame", MenuItem::NewGame, [this] { newGame(Announcer::When::AfterMenu); });
-    addItem(file, "exit", MenuItem::Exit, &BoardWindow::exitRequested);
+    addItem(file, "newGame", Text::NewGameItem, [this] { newGame(Announcer::When::AfterMenu); });
+    addItem(file, "exit", Text::ExitItem, &BoardWindow::exitRequested);
 
-    QMenu* info = menuBar()->addMenu(words::caption(MenuItem::Info));
+    QMenu* info = menuBar()->addMenu(words::text(Text::InfoMenu));
     info->setObjectName(QStringLiteral("infoMenu"));
-    addItem(info, "rules", MenuItem::Rules, &BoardWindow::rulesRequested);
-    QMenu* about = info->addMenu(words::caption(MenuItem::About));
+    addItem(info, "rules", Text::RulesItem, &BoardWindow::rulesRequested);
+    QMenu* about = info->addMenu(words::text(Text::AboutMenu));
     about->setObjectName(QStringLiteral("aboutMenu"));
-    addItem(about, "aboutKetterline", MenuItem::AboutKetterline,
+    addItem(about, "aboutKetterline", Text::AboutKetterlineItem,
             &BoardWindow::aboutKetterlineRequested);
-    addItem(about, "aboutDravonne", MenuItem::AboutDravonne, &BoardWindow::aboutDravonneRequested);
-    addItem(about, "aboutAuthor", MenuItem::AboutAuthor, &BoardWindow::aboutAuthorRequested);
-    addItem(info, "license", MenuItem::License, &BoardWindow::licenseRequested);
+    addItem(about, "aboutDravonne", Text::AboutDravonneItem, &BoardWindow::aboutDravonneRequested);
+    addItem(about, "aboutAuthor", Text::AboutAuthorItem, &BoardWindow::aboutAuthorRequested);
+    addItem(info, "license", Text::LicenseItem, &BoardWindow::licenseRequested);
 
     // F10 opens the first menu, as desktops do for the keyboard; no menu item has a shortcut.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,

@@ -46,7 +46,8 @@ void CardArea::addImages() {
     }
     selectedCard_ = &addImage(boardLayout::kSelectedCardBox, keyOf({}));
     // The heading is a child widget and lies above every image.
-    new platform::FixedLabel(words::selectedCardHeading(), boardLayout::kSelectedCardHeading, this);
+    new platform::FixedLabel(words::text(words::Text::SelectedCardHeading),
+                             boardLayout::kSelectedCardHeading, this);
 }
 
 void CardArea::click(const platform::Image* image) {

@@ -50,58 +50,17 @@ QString movedText(const outcome::Moved& moved) {
 
 }  // namespace
 
-QString windowTitle() {
-    return QStringLiteral("Board");
-}
-
-QString newButton() {
-    return QStringLiteral("New");
-}
-
-QString selectedCardHeading() {
-    return QStringLiteral("Selected Card");
-}
-
-QString caption(MenuItem item) {
-    switch (item) {
-        case MenuItem::File:
-            return QStringLiteral("&File");
-        case MenuItem::NewGame:
-            return QStringLiteral("&New Game");
-        case MenuItem::Exit:
-            return QStringLiteral("&Exit");
-        case MenuItem::Info:
-            return QStringLiteral("&Info");
-        case MenuItem::Rules:
-            return QStringLiteral("&Rules");
-        case MenuItem::About:
-            return QStringLiteral("&About");
-        case MenuItem::AboutKetterline:
-            return QStringLiteral("&Ketterline");
-        case MenuItem::AboutDravonne:
-            return QStringLiteral("&Dravonne");
-        case MenuItem::AboutAuthor:
-            return QStringLiteral("&Author");
-        case MenuItem::License:
-            break;
-    }
-    return QStringLiteral("&License");
-}
-
-QString cardAreaName() {
-    return QStringLiteral("Cards");
-}
-
-QString placeListName() {
-    return QStringLiteral("Places");
-}
-
-QString statusBarName() {
-    return {};
-}
-
-QString readCardsAction() {
-    return QStringLiteral("Read the cards");
+QString text(Text which) {
+    static const QString kTexts[] = {QStringLiteral("Board"),         QStringLiteral("New"),
+                                     QStringLiteral("Selected Card"), QStringLiteral("&File"),
+                                     QStringLiteral("&New Game"),     QStringLiteral("&Exit"),
+                                     QStringLiteral("&Info"),         QStringLiteral("&Rules"),
+                                     QStringLiteral("&About"),        QStringLiteral("&Ketterline"),
+                                     QStringLiteral("&Dravonne"),     QStringLiteral("&Author"),
+                                     QStringLiteral("&License"),      QStringLiteral("Cards"),
+                                     QStringLiteral("Places"),        QString(),
+                                     QStringLiteral("Read the cards")};
+    return kTexts[static_cast<int>(which)];
 }
 
 QString suitName(int suit) {

@@ -11,31 +11,29 @@
 // the board.
 namespace words {
 
-QString windowTitle();
-QString newButton();
-QString selectedCardHeading();
-
-enum class MenuItem {
-    File,
-    NewGame,
-    Exit,
-    Info,
-    Rules,
-    About,
-    AboutKetterline,
-    AboutDravonne,
-    AboutAuthor,
-    License,
+// The fixed texts: the window's title, its controls and menus (with the access key marked by
+// '&'), the names of the card area, its list of places and the status bar that holds what an
+// action did, and the accessible action of a place that reads its cards aloud.
+enum class Text {
+    WindowTitle,
+    NewButton,
+    SelectedCardHeading,
+    FileMenu,
+    NewGameItem,
+    ExitItem,
+    InfoMenu,
+    RulesItem,
+    AboutMenu,
+    AboutKetterlineItem,
+    AboutDravonneItem,
+    AboutAuthorItem,
+    LicenseItem,
+    CardArea,
+    PlaceList,
+    StatusBar,
+    ReadCardsAction
 };
-// With the access key marked by '&'.
-QString caption(MenuItem item);
-
-// The card area, its list of places and the status bar that holds what an action did.
-QString cardAreaName();
-QString placeListName();
-QString statusBarName();
-// The accessible action of a place that reads its cards aloud.
-QString readCardsAction();
+QString text(Text which);
 
 // "seven of hearts", "queen of spades"; empty for anything that is not a card.
 QString cardName(Card card);

@@ -130,7 +130,8 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     const QString press = QAccessibleActionInterface::pressAction();
     const QString focus = QAccessibleActionInterface::setFocusAction();
-    EXPECT_EQ(actions(5)->actionNames(), (QStringList{press, focus, words::readCardsAction()}));
+    EXPECT_EQ(actions(5)->actionNames(),
+              (QStringList{press, focus, words::text(words::Text::ReadCardsAction)}));
     act(5, press);  // side stack 2, the seven of hearts
     EXPECT_EQ(name(5), "Side stack 2: seven of hearts on top, 2 cards, selected");
     EXPECT_EQ(box()->text(QAccessible::Name), "Selected card: seven of hearts");
@@ -165,7 +166,7 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
     EXPECT_EQ(said(), movedText);
     EXPECT_EQ(place(5)->text(QAccessible::Description), "");
 
-    act(5, words::readCardsAction());
+    act(5, words::text(words::Text::ReadCardsAction));
     EXPECT_EQ(said(), "Side stack 2, 1 card from the bottom: five of diamonds on top.");
     EXPECT_EQ(cardArea().cursor().place(), 5);
 }
@@ -175,7 +176,8 @@ TEST_F(AccessibilityTest, KeyBindingsAreTheKeysThatDoTheAction) {
     showPosition(midGamePosition());
     const QString press = QAccessibleActionInterface::pressAction();
     EXPECT_EQ(actions(5)->keyBindingsForAction(press), QStringList{"Space"});
-    EXPECT_EQ(actions(5)->keyBindingsForAction(words::readCardsAction()), QStringList{"S"});
+    EXPECT_EQ(actions(5)->keyBindingsForAction(words::text(words::Text::ReadCardsAction)),
+              QStringList{"S"});
     EXPECT_TRUE(
         actions(5)->keyBindingsForAction(QAccessibleActionInterface::setFocusAction()).isEmpty());
 
@@ -183,7 +185,7 @@ TEST_F(AccessibilityTest, KeyBindingsAreTheKeysThatDoTheAction) {
     QTest::keyClick(&cardArea(), QTest::asciiToKey('s'));
     const QString reading = said();
     showPosition(midGamePosition());
-    act(5, words::readCardsAction());
+    act(5, words::text(words::Text::ReadCardsAction));
     EXPECT_EQ(said(), reading);
     QTest::keyClick(&cardArea(), Qt::Key_Space);
     const QString pressed = said();

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameRow{"OutcomeBeforeTheDeal", [] { return words::outcome(kStart, outcome::Nothing{}); },
                 "No game has been dealt yet. Press New, or choose New Game in the File menu, to "
                 "deal."},
-        NameRow{"MenuCaption", [] { return words::caption(words::MenuItem::AboutAuthor); },
+        NameRow{"MenuCaption", [] { return words::text(words::Text::AboutAuthorItem); },
                 "&Author"}),
     [](const testing::TestParamInfo<NameRow>& info) { return info.param.name; });
 
