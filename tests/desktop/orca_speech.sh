@@ -12,23 +12,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 shift
+# shellcheck source-path=SCRIPTDIR source=desktop_session.sh
+source "$here/desktop_session.sh"
+desktop_need --buses orca xdotool script pgrep pyatspi
 
-launcher=/usr/libexec/at-spi-bus-launcher
-missing=()
-for tool in orca Xvfb xdotool dbus-launch script pgrep; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-[[ -x $launcher ]] || missing+=("$launcher")
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(pyatspi)
-if ((${#missing[@]} > 0)); then
-    echo "SKIPPED: ${missing[*]} missing (bash tools/install-deps.sh --test installs what is needed)"
-    exit 77
-fi
-
-work=$(mktemp -d)
-chmod 0700 "$work"
-xvfb_pid=
-launcher_pid=
 script_pid=
 program_pid=
 
@@ -58,11 +45,7 @@ stop_orca() {
 cleanup() {
     [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null
     stop_orca
-    [[ -n $launcher_pid ]] && kill -- "-$launcher_pid" 2>/dev/null
-    [[ -n ${DBUS_SESSION_BUS_PID:-} ]] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
+    desktop_cleanup
 }
 trap cleanup EXIT
 
@@ -86,23 +69,14 @@ wait_for() {
     return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-display=$(head -n 1 "$work/display")
-export DISPLAY=:$display
-
+desktop_start_x
 # Nothing of the user's own desktop: folders, settings and buses all live in $work, in English.
-mkdir -m 0700 "$work/runtime" "$work/home" "$work/orca" "$work/speech"
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/home/.config \
+mkdir -m 0700 "$work/home" "$work/orca" "$work/speech"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config \
     XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache \
     GSETTINGS_BACKEND=memory LC_ALL=C.UTF-8
-unset LANGUAGE WAYLAND_DISPLAY QT_QPA_PLATFORM
-eval "$(dbus-launch --sh-syntax)"
-# In a process group of its own, which also holds the bus daemon and registry it starts.
-setsid "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
-launcher_pid=$!
+unset LANGUAGE
+desktop_start_buses
 
 cp "$here/orca/user-settings.conf" "$work/orca/"
 cp "$here/orca/logonly_speech.py" "$work/speech/"

@@ -10,22 +10,14 @@ set -euo pipefail
 program=$1
 close_request=$2
 desktop_entry=$3
+# shellcheck source-path=SCRIPTDIR source=desktop_session.sh
+source "$(dirname "$0")/desktop_session.sh"
+desktop_need xdotool xwd xprop
 
-for tool in Xvfb xdotool xwd xprop; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed (bash tools/install-deps.sh installs it)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
 program_pid=
 cleanup() {
     [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
+    desktop_cleanup
 }
 trap cleanup EXIT
 
@@ -49,15 +41,7 @@ wait_for() {
     return 1
 }
 
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n 1 "$work/display")
-mkdir -m 0700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+desktop_start_x
 
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
