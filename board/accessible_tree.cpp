@@ -67,6 +67,31 @@ void end(QAccessibleInterface* part) {
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(part));
 }
 
+// A part whose children are parts of one kind, which it makes and ends.
+template <class Child>
+class ParentPart : public Part {
+public:
+    using Part::Part;
+    ~ParentPart() override {
+        for (Child* child : children_) {
+            end(child);
+        }
+    }
+
+    int childCount() const override { return static_cast<int>(children_.size()); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount() ? children_[static_cast<std::size_t>(index)]
+                                                  : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto found = std::find(children_.begin(), children_.end(), child);
+        return found != children_.end() ? static_cast<int>(found - children_.begin()) : -1;
+    }
+
+protected:
+    std::vector<Child*> children_;
+};
+
 class SelectedCardPart final : public Part {
 public:
     using Part::Part;
@@ -90,27 +115,18 @@ private:
 
 // Holds the notification: screen readers say a notification in a status bar without naming
 // its role first.
-class StatusPart final : public Part {
+class StatusPart final : public ParentPart<NotificationPart> {
 public:
-    StatusPart(CardArea& area, QAccessibleInterface& parent)
-        : Part(area, parent), notification_(made<NotificationPart>(area, *this)) {}
-    ~StatusPart() override { end(notification_); }
+    StatusPart(CardArea& area, QAccessibleInterface& parent) : ParentPart(area, parent) {
+        children_.push_back(made<NotificationPart>(area, *this));
+    }
 
-    NotificationPart* notification() const { return notification_; }
+    NotificationPart* notification() const { return children_.front(); }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
-    int childCount() const override { return 1; }
-    QAccessibleInterface* child(int index) const override {
-        return index == 0 ? notification_ : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return child == notification_ ? 0 : -1;
-    }
 
 private:
     QString name() const override { return words::text(words::Text::StatusBar); }
     QRect localRect() const override { return {}; }
-
-    NotificationPart* notification_;
 };
 
 class CardPart final : public Part {
@@ -132,32 +148,28 @@ private:
     int card_;
 };
 
-class PlacePart final : public Part, public QAccessibleActionInterface {
+// Its children are its cards, whose interfaces are made when first asked for or told of.
+class PlacePart final : public ParentPart<CardPart>, public QAccessibleActionInterface {
 public:
     PlacePart(CardArea& area, QAccessibleInterface& parent, int place)
-        : Part(area, parent), place_(place) {}
-    ~PlacePart() override {
-        for (CardPart* card : cards_) {
-            end(card);
-        }
-    }
+        : ParentPart(area, parent), place_(place) {}
 
     // The interface of a card; made on first use unless `make` is false.
     CardPart* card(int card, bool make = true) {
         const auto index = static_cast<std::size_t>(card);
-        while (make && cards_.size() <= index) {
-            cards_.push_back(
-                made<CardPart>(*area_, *this, place_, static_cast<int>(cards_.size())));
+        while (make && children_.size() <= index) {
+            children_.push_back(
+                made<CardPart>(*area_, *this, place_, static_cast<int>(children_.size())));
         }
-        return index < cards_.size() ? cards_[index] : nullptr;
+        return index < children_.size() ? children_[index] : nullptr;
     }
-    int cardsMade() const { return static_cast<int>(cards_.size()); }
+    int cardsMade() const { return ParentPart::childCount(); }
     // Ends the interfaces of a card and of those above it, once assistive technology was told
     // that they went.
     void dropCards(int from) {
-        while (cards_.size() > static_cast<std::size_t>(from)) {
-            end(cards_.back());
-            cards_.pop_back();
+        while (children_.size() > static_cast<std::size_t>(from)) {
+            end(children_.back());
+            children_.pop_back();
         }
     }
 
@@ -168,9 +180,8 @@ public:
                                                   : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto made = std::find(cards_.begin(), cards_.end(), child);
-        const int index = static_cast<int>(made - cards_.begin());
-        return made != cards_.end() && index < childCount() ? index : -1;
+        const int index = ParentPart::indexOfChild(child);
+        return index < childCount() ? index : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         for (int index = 0; index < childCount(); ++index) {
@@ -208,12 +219,15 @@ public:
             area_->announcer().readStack(board(), place_);
         }
     }
+    // Qt joins the bindings with ';' into AT-SPI's "<mnemonic>;<sequence>;<accelerator>", which
+    // Orca reads as "<sequence>;<accelerator>" when there are two: the key is told as the
+    // accelerator, which braille shows after the place's name, "(Space)".
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action == pressAction()) {
-            return keyBindings(KeyAction::Press);
+            return QStringList{QString()} + keyBindings(KeyAction::Press);
         }
         return action == words::text(words::Text::ReadCardsAction)
-                   ? keyBindings(KeyAction::ReadStack)
+                   ? QStringList{QString()} + keyBindings(KeyAction::ReadStack)
                    : QStringList{};
     }
 
@@ -222,45 +236,27 @@ private:
     QRect localRect() const override { return area_->placeRect(place_); }
 
     int place_;
-    std::vector<CardPart*> cards_;
 };
 
 // The twelve places, and nothing else, so that a place is read as one of twelve.
-class PlaceListPart final : public Part {
+class PlaceListPart final : public ParentPart<PlacePart> {
 public:
-    using Part::Part;
-    ~PlaceListPart() override {
-        for (PlacePart* place : places_) {
-            if (place) {
-                end(place);
-            }
+    PlaceListPart(CardArea& area, QAccessibleInterface& parent) : ParentPart(area, parent) {
+        for (int place = 0; place < boardPlaces::kCount; ++place) {
+            children_.push_back(made<PlacePart>(area, *this, place));
         }
     }
 
-    PlacePart* place(int place) const {
-        PlacePart*& part = places_[static_cast<std::size_t>(place)];
-        if (!part) {
-            part = made<PlacePart>(*area_, const_cast<PlaceListPart&>(*this), place);
-        }
-        return part;
-    }
+    PlacePart* place(int place) const { return children_[static_cast<std::size_t>(place)]; }
     announcing::CardsKnown cardsKnown() const {
         announcing::CardsKnown known{};
-        for (std::size_t place = 0; place < places_.size(); ++place) {
-            known[place] = places_[place] ? places_[place]->cardsMade() : 0;
+        for (int place = 0; place < boardPlaces::kCount; ++place) {
+            known[static_cast<std::size_t>(place)] = this->place(place)->cardsMade();
         }
         return known;
     }
 
     QAccessible::Role role() const override { return QAccessible::List; }
-    int childCount() const override { return boardPlaces::kCount; }
-    QAccessibleInterface* child(int index) const override {
-        return index >= 0 && index < boardPlaces::kCount ? place(index) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto made = std::find(places_.begin(), places_.end(), child);
-        return child && made != places_.end() ? static_cast<int>(made - places_.begin()) : -1;
-    }
     QAccessibleInterface* focusChild() const override {
         return area_->hasFocus() ? place(area_->cursor().place()) : nullptr;
     }
@@ -272,9 +268,6 @@ public:
 private:
     QString name() const override { return words::text(words::Text::PlaceList); }
     QRect localRect() const override { return area_->rect(); }
-
-    // Made when first asked for; each one lives as long as the list.
-    mutable std::array<PlacePart*, boardPlaces::kCount> places_{};
 };
 
 // The card area: its child widgets first, as Qt shows them, then the selected-card box, the

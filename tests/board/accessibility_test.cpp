@@ -175,9 +175,10 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
 TEST_F(AccessibilityTest, KeyBindingsAreTheKeysThatDoTheAction) {
     showPosition(midGamePosition());
     const QString press = QAccessibleActionInterface::pressAction();
-    EXPECT_EQ(actions(5)->keyBindingsForAction(press), QStringList{"Space"});
+    // The key comes second, where Orca takes it as the one that does the action.
+    EXPECT_EQ(actions(5)->keyBindingsForAction(press), (QStringList{"", "Space"}));
     EXPECT_EQ(actions(5)->keyBindingsForAction(words::text(words::Text::ReadCardsAction)),
-              QStringList{"S"});
+              (QStringList{"", "S"}));
     EXPECT_TRUE(
         actions(5)->keyBindingsForAction(QAccessibleActionInterface::setFocusAction()).isEmpty());
 
