@@ -1,5 +1,6 @@
 #include "game/play.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -33,7 +34,40 @@ ClickOutcome finishMove(BoardState& board, const StackCounts& counts, outcome::D
                           to,   target, onto};
 }
 
+// Whether side stack `stack` takes `card` on top: onto a card one rank higher, or onto no card
+// at all. A stack already full to its last slot takes nothing more. Play never gets there (a
+// stack holds at most 17 cards); the tests keep a hand-built board in bounds.
+bool sideStackTakes(const BoardState& board, const StackCounts& counts, int stack, Card card) {
+    const int count = counts.of(stack);
+    return count < kSlotsPerSideStack &&
+           (count == 0 ||
+            card.rank + 1 == board.sideStack(stack)[static_cast<std::size_t>(count - 1)].rank);
+}
+
+bool centerStackTakes(const BoardState& board, int suit, Card card) {
+    return card.rank - 1 == board.centerStacks[static_cast<std::size_t>(suit)].rank &&
+           card.suit == suit;
+}
+
 }  // namespace
+
+bool Destinations::any() const {
+    return home || std::find(sideStacks.begin(), sideStacks.end(), true) != sideStacks.end();
+}
+
+Destinations destinationsOf(const BoardState& board, Card card) {
+    Destinations where;
+    if (!card.isCard()) {
+        return where;
+    }
+    const StackCounts counts = board.countSideStacks();
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        where.sideStacks[static_cast<std::size_t>(stack - 1)] =
+            sideStackTakes(board, counts, stack, card);
+    }
+    where.home = centerStackTakes(board, card.suit, card);
+    return where;
+}
 
 ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
     if (!isSideStack(stack) || item < 0 || item >= kSlotsPerSideStack) {
@@ -46,12 +80,8 @@ ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
     const bool isTop = item == count - 1;
 
     const bool ontoEmptyStack = item == 0 && count == 0;
-    const bool ontoOneHigher = isTop && board.selectedCard.rank + 1 == clicked.rank;
-    // A stack already full to its last slot takes nothing more. Play never gets there (a
-    // stack holds at most 17 cards); the test keeps a hand-built board in bounds.
-    const bool hasRoom = count < kSlotsPerSideStack;
 
-    if ((ontoOneHigher || ontoEmptyStack) && hasRoom) {
+    if ((isTop || ontoEmptyStack) && sideStackTakes(board, counts, stack, board.selectedCard)) {
         // With nothing held, the empty stack takes the empty selection: nothing moves.
         const bool holding = board.selectedCard.isCard();
         slots[static_cast<std::size_t>(count)] = board.selectedCard;
@@ -80,7 +110,7 @@ ClickOutcome clickCenterStack(BoardState& board, int suit) {
     Card& top = board.centerStacks[static_cast<std::size_t>(suit)];
     const Card held = board.selectedCard;
     const int from = board.selectedFrom;
-    if (held.rank - 1 == top.rank && held.suit == suit) {
+    if (centerStackTakes(board, suit, held)) {
         const Card beneath = top;
         top = held;
         return finishMove(board, counts, outcome::Destination::CenterStack, suit, beneath);

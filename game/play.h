@@ -66,6 +66,17 @@ struct Nothing {
 using ClickOutcome = std::variant<outcome::Nothing, outcome::Selected, outcome::Moved,
                                   outcome::RefusedHome, outcome::Dropped>;
 
+// Where a card could go now, by the rules of the clicks below: onto each side stack whose top
+// card is one rank higher (of any suit), onto each empty side stack, and home onto the center
+// stack of its suit when the card is one rank higher than that stack's top card.
+struct Destinations {
+    std::array<bool, kSideStackCount> sideStacks{};  // by stack 1..8, from index 0
+    bool home = false;
+    bool any() const;
+    friend bool operator==(const Destinations&, const Destinations&) = default;
+};
+Destinations destinationsOf(const BoardState& board, Card card);
+
 // The three clicks that reach the game from the window. Each one changes the board and says
 // what it did; the caller redraws. Arguments outside what the window sends (stack 1..8 with
 // item 0..17, suit 0..3) change nothing. A rule about the end of the game (a win, a blocked

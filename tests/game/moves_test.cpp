@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <variant>
 
 #include "game/play.h"
 #include "support/positions.h"
@@ -181,6 +183,77 @@ TEST(ClickOnFullStack, NeverWritesPastTheLastSlot) {
     const BoardState before = board;
     clickSideStack(board, 2, 17);
     EXPECT_EQ(board.sideStacks, before.sideStacks);
+}
+
+}  // namespace
+
+namespace {
+
+struct DestinationsRow {
+    std::string name;
+    std::map<int, std::vector<std::string_view>> changes;  // side stacks replaced in the mid-game
+    int from;                                              // the side stack the card tops
+    std::vector<int> sideStacks;
+    bool home;
+};
+
+void PrintTo(const DestinationsRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DestinationsTest : public testing::TestWithParam<DestinationsRow> {};
+
+// On the position of support/positions.h, with the row's changes.
+TEST_P(DestinationsTest, AreWhereAClickWouldMoveTheCard) {
+    const DestinationsRow& row = GetParam();
+    BoardState board = midGamePosition();
+    for (const auto& [stack, cards] : row.changes) {
+        board.sideStack(stack).fill(kNoCard);
+        for (std::size_t slot = 0; slot < cards.size(); ++slot) {
+            board.sideStack(stack)[slot] = card(cards[slot]);
+        }
+    }
+    const Card moving = board.topCard(row.from);
+    Destinations expected;
+    for (int stack : row.sideStacks) {
+        expected.sideStacks[static_cast<std::size_t>(stack - 1)] = true;
+    }
+    expected.home = row.home;
+    const Destinations where = destinationsOf(board, moving);
+    EXPECT_EQ(where, expected) << board;
+    EXPECT_EQ(where.any(), !row.sideStacks.empty() || row.home);
+
+    // Each destination is a move for the click there, and every other click moves nothing.
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        BoardState clicked = board;
+        hold(clicked, row.from);
+        const int item = std::max(clicked.countSideStacks().of(stack) - 1, 0);
+        EXPECT_EQ(std::holds_alternative<outcome::Moved>(clickSideStack(clicked, stack, item)),
+                  where.sideStacks[static_cast<std::size_t>(stack - 1)])
+            << "side stack " << stack;
+    }
+    BoardState clicked = board;
+    hold(clicked, row.from);
+    EXPECT_EQ(std::holds_alternative<outcome::Moved>(clickCenterStack(clicked, moving.suit)),
+              where.home);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MidGame, DestinationsTest,
+    testing::Values(DestinationsRow{"OntoACardOfAnotherSuitOrAnEmptyStack", {}, 2, {1, 3}, false},
+                    DestinationsRow{"OntoACardAnEmptyStackOrHome", {}, 4, {3, 5}, true},
+                    DestinationsRow{"OnlyAnEmptyStack", {}, 8, {3}, false},
+                    DestinationsRow{"OnlyHome", {{3, {"KH"}}, {5, {"9D"}}}, 7, {}, true},
+                    DestinationsRow{"Nowhere", {{3, {"KH"}}}, 8, {}, false},
+                    DestinationsRow{
+                        "OntoSeveralEmptyStacks", {{6, {}}, {7, {}}}, 5, {3, 6, 7}, false},
+                    DestinationsRow{"AKingOnlyToAnEmptyStack", {{1, {"KS"}}}, 1, {3}, false},
+                    DestinationsRow{"OntoTwoCards", {{3, {"JH"}}, {6, {"JS"}}}, 8, {3, 6}, false}),
+    [](const testing::TestParamInfo<DestinationsRow>& info) { return info.param.name; });
+
+TEST(Destinations, OfNoCardAreNone) {
+    EXPECT_FALSE(destinationsOf(midGamePosition(), kNoCard).any());
+    EXPECT_FALSE(destinationsOf(BoardState{}, kStartupCard).any());
 }
 
 }  // namespace
