@@ -102,14 +102,36 @@ private:
     QRect localRect() const override { return area_->selectedCard().geometry(); }
 };
 
-// What each action did, spoken when it is shown again with the new text.
-class NotificationPart final : public Part {
+// The text of the notification. Orca speaks a notification's name and its labels, but puts on
+// braille and in its history of notifications only its labels: so the text is a label of its
+// own, and the notification has no name. It is never showing, so that it is not read with the
+// card area's other labels when the focus comes into it; under a status bar Orca reads it all
+// the same.
+class AnnouncementPart final : public Part {
 public:
     using Part::Part;
-    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State state = Part::state();
+        state.invisible = true;
+        return state;
+    }
 
 private:
     QString name() const override { return area_->announcer().current(); }
+    QRect localRect() const override { return {}; }
+};
+
+// What each action did, spoken when it is shown again with the new text.
+class NotificationPart final : public ParentPart<AnnouncementPart> {
+public:
+    NotificationPart(CardArea& area, QAccessibleInterface& parent) : ParentPart(area, parent) {
+        children_.push_back(made<AnnouncementPart>(area, *this));
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+
+private:
+    QString name() const override { return {}; }
     QRect localRect() const override { return {}; }
 };
 
@@ -207,7 +229,8 @@ public:
                                                     : nullptr;
     }
     QStringList actionNames() const override {
-        return {pressAction(), setFocusAction(), words::text(words::Text::ReadCardsAction)};
+        return {pressAction(), setFocusAction(), words::text(words::Text::ReadCardsAction),
+                words::text(words::Text::WhereAction)};
     }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
@@ -217,18 +240,24 @@ public:
             area_->setFocus(Qt::OtherFocusReason);
         } else if (action == words::text(words::Text::ReadCardsAction)) {
             area_->announcer().readStack(board(), place_);
+        } else if (action == words::text(words::Text::WhereAction)) {
+            area_->announcer().where(board(), place_);
         }
     }
     // Qt joins the bindings with ';' into AT-SPI's "<mnemonic>;<sequence>;<accelerator>", which
     // Orca reads as "<sequence>;<accelerator>" when there are two: the key is told as the
     // accelerator, which braille shows after the place's name, "(Space)".
     QStringList keyBindingsForAction(const QString& action) const override {
-        if (action == pressAction()) {
-            return QStringList{QString()} + keyBindings(KeyAction::Press);
+        const std::pair<QString, KeyAction> bound[] = {
+            {pressAction(), KeyAction::Press},
+            {words::text(words::Text::ReadCardsAction), KeyAction::ReadStack},
+            {words::text(words::Text::WhereAction), KeyAction::Where}};
+        for (const auto& [name, keyAction] : bound) {
+            if (action == name) {
+                return QStringList{QString()} + keyBindings(keyAction);
+            }
         }
-        return action == words::text(words::Text::ReadCardsAction)
-                   ? QStringList{QString()} + keyBindings(KeyAction::ReadStack)
-                   : QStringList{};
+        return {};
     }
 
 private:

@@ -131,6 +131,15 @@ void Announcer::readBoard(const BoardState& board) {
     announce(announcing::ofReading(words::boardReading(board)));
 }
 
+void Announcer::where(const BoardState& board, int place) {
+    announce(announcing::ofReading(words::destinations(board, place)));
+}
+
+void Announcer::repeat() {
+    announce(announcing::ofReading(current_.isEmpty() ? words::text(words::Text::NothingSaidYet)
+                                                      : current_));
+}
+
 void Announcer::focusMoved(int place) {
     accessibleTree::send(area_, {{announcing::Target::Kind::Place, place}, QAccessible::Focus});
 }

@@ -67,6 +67,9 @@ public:
     void clicked(const BoardState& board, const ClickOutcome& outcome);
     void readStack(const BoardState& board, int place);
     void readBoard(const BoardState& board);
+    void where(const BoardState& board, int place);
+    // Says the current announcement again, or that nothing has been said yet.
+    void repeat();
     // The keyboard cursor reached a place while the card area has the focus.
     void focusMoved(int place);
 

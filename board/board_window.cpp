@@ -33,6 +33,9 @@ void BoardWindow::addControls() {
             [this, &announcer](int place) { announcer.readStack(board_, place); });
     connect(&cursor, &KeyboardCursor::readBoardRequested, this,
             [this, &announcer] { announcer.readBoard(board_); });
+    connect(&cursor, &KeyboardCursor::whereRequested, this,
+            [this, &announcer](int place) { announcer.where(board_, place); });
+    connect(&cursor, &KeyboardCursor::repeatRequested, this, [&announcer] { announcer.repeat(); });
 
     // The button is a child widget of the card area and lies above every image.
     newButton_ = new QPushButton(words::text(words::Text::NewButton), cardArea_);

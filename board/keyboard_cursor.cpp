@@ -116,6 +116,12 @@ void KeyboardCursor::act(const CardAreaKey& key) {
         case KeyAction::ReadBoard:
             emit readBoardRequested();
             break;
+        case KeyAction::Where:
+            emit whereRequested(place_);
+            break;
+        case KeyAction::Repeat:
+            emit repeatRequested();
+            break;
     }
 }
 

@@ -14,6 +14,8 @@ enum class KeyAction {
     Drop,       // clicks the background, which drops the selection
     ReadStack,  // reads every card of the place aloud
     ReadBoard,  // reads every place aloud
+    Where,      // says where the selected card, or the place's top card, can go
+    Repeat,     // says the last announcement again
 };
 
 struct CardAreaKey {
@@ -41,6 +43,8 @@ inline constexpr CardAreaKey kCardAreaKeys[] = {
     {Qt::Key_Escape, KeyAction::Drop},
     {Qt::Key_S, KeyAction::ReadStack, 0, 0, true, "S"},
     {Qt::Key_B, KeyAction::ReadBoard, 0, 0, true},
+    {Qt::Key_W, KeyAction::Where, 0, 0, true, "W"},
+    {Qt::Key_R, KeyAction::Repeat, 0, 0, true},
 };
 
 // The entry of the table for a key press, or nullptr when the key is not the card area's.
@@ -73,6 +77,8 @@ signals:
     void moved(int place);
     void readStackRequested(int place);
     void readBoardRequested();
+    void whereRequested(int place);
+    void repeatRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -48,18 +48,55 @@ QString movedText(const outcome::Moved& moved) {
         .arg(card, suitName(moved.target));
 }
 
+// "onto eight of clubs on side stack 6", "to empty side stack 3", "home", in reading order and
+// joined as a list: "A", "A or B", "A, B, or C".
+QString destinationList(const BoardState& board, Card card, const Destinations& where) {
+    QStringList items;
+    for (int place = 0; place < boardPlaces::kCount; ++place) {
+        const boardPlaces::Place at = boardPlaces::place(place);
+        if (at.isCenterStack) {
+            if (where.home && at.number == card.suit) {
+                items << QStringLiteral("home");
+            }
+        } else if (where.sideStacks[static_cast<std::size_t>(at.number - 1)]) {
+            const Card top = board.topCard(at.number);
+            items << (top.isCard() ? QStringLiteral("onto %1 on side stack %2")
+                                         .arg(cardName(top))
+                                         .arg(at.number)
+                                   : QStringLiteral("to empty side stack %1").arg(at.number));
+        }
+    }
+    if (items.size() < 2) {
+        return items.value(0);
+    }
+    const QString last = items.takeLast();
+    return items.size() == 1
+               ? QStringLiteral("%1 or %2").arg(items.first(), last)
+               : QStringLiteral("%1, or %2").arg(items.join(QStringLiteral(", ")), last);
+}
+
 }  // namespace
 
 QString text(Text which) {
-    static const QString kTexts[] = {QStringLiteral("Board"),         QStringLiteral("New"),
-                                     QStringLiteral("Selected Card"), QStringLiteral("&File"),
-                                     QStringLiteral("&New Game"),     QStringLiteral("&Exit"),
-                                     QStringLiteral("&Info"),         QStringLiteral("&Rules"),
-                                     QStringLiteral("&About"),        QStringLiteral("&Ketterline"),
-                                     QStringLiteral("&Dravonne"),     QStringLiteral("&Author"),
-                                     QStringLiteral("&License"),      QStringLiteral("Cards"),
-                                     QStringLiteral("Places"),        QString(),
-                                     QStringLiteral("Read the cards")};
+    static const QString kTexts[] = {QStringLiteral("Board"),
+                                     QStringLiteral("New"),
+                                     QStringLiteral("Selected Card"),
+                                     QStringLiteral("&File"),
+                                     QStringLiteral("&New Game"),
+                                     QStringLiteral("&Exit"),
+                                     QStringLiteral("&Info"),
+                                     QStringLiteral("&Rules"),
+                                     QStringLiteral("&About"),
+                                     QStringLiteral("&Ketterline"),
+                                     QStringLiteral("&Dravonne"),
+                                     QStringLiteral("&Author"),
+                                     QStringLiteral("&License"),
+                                     QStringLiteral("Cards"),
+                                     QStringLiteral("Places"),
+                                     QString(),
+                                     QStringLiteral("Read the cards"),
+                                     QStringLiteral("Where can it go"),
+                                     QStringLiteral("Nothing has been said yet.")};
     return kTexts[static_cast<int>(which)];
 }
 
@@ -174,6 +211,26 @@ QString boardReading(const BoardState& board) {
         places << placeName(board, place);
     }
     return places.join(QStringLiteral(". ")) + u'.';
+}
+
+QString destinations(const BoardState& board, int place) {
+    if (!board.isDealt()) {
+        return notDealt();
+    }
+    const bool selected = board.selectedCard.isCard();
+    const Card card = selected ? board.selectedCard : boardPlaces::topCard(board, place);
+    if (!selected && (boardPlaces::place(place).isCenterStack || !card.isCard())) {
+        return QStringLiteral("There is no card here to move.");
+    }
+    const Destinations where = destinationsOf(board, card);
+    if (selected) {
+        return where.any() ? QStringLiteral("%1 can go %2.")
+                                 .arg(sentence(cardName(card)), destinationList(board, card, where))
+                           : QStringLiteral("%1 can go nowhere.").arg(sentence(cardName(card)));
+    }
+    return where.any() ? QStringLiteral("If selected, %1 could go %2.")
+                             .arg(cardName(card), destinationList(board, card, where))
+                       : QStringLiteral("If selected, %1 could go nowhere.").arg(cardName(card));
 }
 
 }  // namespace words

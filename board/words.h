@@ -13,7 +13,8 @@ namespace words {
 
 // The fixed texts: the window's title, its controls and menus (with the access key marked by
 // '&'), the names of the card area, its list of places and the status bar that holds what an
-// action did, and the accessible action of a place that reads its cards aloud.
+// action did, the accessible actions of a place that read its cards and where its card can go,
+// and what the repeat key says before anything was said.
 enum class Text {
     WindowTitle,
     NewButton,
@@ -31,7 +32,9 @@ enum class Text {
     CardArea,
     PlaceList,
     StatusBar,
-    ReadCardsAction
+    ReadCardsAction,
+    WhereAction,
+    NothingSaidYet
 };
 QString text(Text which);
 
@@ -60,5 +63,8 @@ QString dealt();
 QString stackReading(const BoardState& board, int place);
 // Every place's name, in reading order.
 QString boardReading(const BoardState& board);
+// Where the selected card can go now, or with nothing selected where the top card of the place
+// could go if it were, each destination in reading order.
+QString destinations(const BoardState& board, int place);
 
 }  // namespace words

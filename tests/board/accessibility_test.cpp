@@ -23,6 +23,12 @@ protected:
     QAccessibleInterface* box() { return part(3); }
     QAccessibleInterface* list() { return part(2); }
     QAccessibleInterface* notification() { return part(1)->child(0); }
+    // The notification has no name of its own: its text is its one child, a label.
+    QString notified() {
+        EXPECT_EQ(notification()->text(QAccessible::Name), "");
+        EXPECT_EQ(notification()->childCount(), 1);
+        return notification()->child(0)->text(QAccessible::Name);
+    }
     QAccessibleInterface* place(int place) { return list()->child(place); }
     QString name(int place) { return this->place(place)->text(QAccessible::Name); }
     QStringList cardsOf(int place) {
@@ -44,6 +50,9 @@ TEST_F(AccessibilityTest, NamesEveryPlaceBeforeAndAfterADealAndSaysItDealt) {
     EXPECT_EQ(list()->role(), QAccessible::List);
     EXPECT_EQ(part(1)->role(), QAccessible::StatusBar);
     EXPECT_EQ(notification()->role(), QAccessible::Notification);
+    EXPECT_EQ(notification()->child(0)->role(), QAccessible::StaticText);
+    EXPECT_TRUE(notification()->child(0)->state().invisible);  // not read with the panel
+    EXPECT_EQ(notification()->child(0)->parent(), notification());
     ASSERT_EQ(list()->childCount(), 12);  // "1 of 12" .. "12 of 12"
     EXPECT_EQ(name(0), "Side stack 5: empty");
     EXPECT_EQ(name(1), "Center stack, clubs: empty");
@@ -57,7 +66,7 @@ TEST_F(AccessibilityTest, NamesEveryPlaceBeforeAndAfterADealAndSaysItDealt) {
     EXPECT_EQ(name(0), "Side stack 5: six of spades on top, 6 cards");
     EXPECT_EQ(name(4), "Center stack, hearts: ace of hearts");
     EXPECT_EQ(name(11), "Side stack 4: king of spades on top, 6 cards");
-    EXPECT_EQ(notification()->text(QAccessible::Name), "New game dealt.");
+    EXPECT_EQ(notified(), "New game dealt.");
     EXPECT_EQ(place(0)->text(QAccessible::Description), "");
 
     EXPECT_EQ(place(0)->rect(), QRect(global(sideItem(5, 5).geometry().topLeft()), QSize(79, 97)));
@@ -131,12 +140,13 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
     const QString press = QAccessibleActionInterface::pressAction();
     const QString focus = QAccessibleActionInterface::setFocusAction();
     EXPECT_EQ(actions(5)->actionNames(),
-              (QStringList{press, focus, words::text(words::Text::ReadCardsAction)}));
+              (QStringList{press, focus, words::text(words::Text::ReadCardsAction),
+                           words::text(words::Text::WhereAction)}));
     act(5, press);  // side stack 2, the seven of hearts
     EXPECT_EQ(name(5), "Side stack 2: seven of hearts on top, 2 cards, selected");
     EXPECT_EQ(box()->text(QAccessible::Name), "Selected card: seven of hearts");
     EXPECT_TRUE(place(5)->state().selected);
-    EXPECT_EQ(notification()->text(QAccessible::Name), "Seven of hearts selected.");
+    EXPECT_EQ(notified(), "Seven of hearts selected.");
 
     QSignalSpy moved(&cardArea().cursor(), &KeyboardCursor::moved);
     act(2, focus);  // side stack 1, the eight of clubs
@@ -171,29 +181,25 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
     EXPECT_EQ(cardArea().cursor().place(), 5);
 }
 
-// Each key binding that assistive technology is told is a key that does the action.
+// Each key binding that assistive technology is told is a key that does the action there.
 TEST_F(AccessibilityTest, KeyBindingsAreTheKeysThatDoTheAction) {
-    showPosition(midGamePosition());
-    const QString press = QAccessibleActionInterface::pressAction();
-    // The key comes second, where Orca takes it as the one that does the action.
-    EXPECT_EQ(actions(5)->keyBindingsForAction(press), (QStringList{"", "Space"}));
-    EXPECT_EQ(actions(5)->keyBindingsForAction(words::text(words::Text::ReadCardsAction)),
-              (QStringList{"", "S"}));
+    const std::pair<QString, const char*> bound[] = {
+        {QAccessibleActionInterface::pressAction(), "Space"},
+        {words::text(words::Text::ReadCardsAction), "S"},
+        {words::text(words::Text::WhereAction), "W"}};
+    for (const auto& [action, key] : bound) {
+        showPosition(midGamePosition());
+        // The key comes second, where Orca takes it as the one that does the action.
+        EXPECT_EQ(actions(5)->keyBindingsForAction(action), (QStringList{"", key}));
+        cardArea().cursor().moveTo(5);
+        QTest::keyClick(&cardArea(), QKeySequence(QLatin1String(key))[0].key());
+        const QString byKey = said();
+        showPosition(midGamePosition());
+        act(5, action);
+        EXPECT_EQ(said(), byKey) << key;
+    }
     EXPECT_TRUE(
         actions(5)->keyBindingsForAction(QAccessibleActionInterface::setFocusAction()).isEmpty());
-
-    cardArea().cursor().moveTo(5);
-    QTest::keyClick(&cardArea(), QTest::asciiToKey('s'));
-    const QString reading = said();
-    showPosition(midGamePosition());
-    act(5, words::text(words::Text::ReadCardsAction));
-    EXPECT_EQ(said(), reading);
-    QTest::keyClick(&cardArea(), Qt::Key_Space);
-    const QString pressed = said();
-    showPosition(midGamePosition());
-    act(5, press);
-    EXPECT_EQ(said(), pressed);
-    EXPECT_EQ(pressed, "Seven of hearts selected.");
 }
 
 // What is spoken after each kind of action, on the position of support/positions.h:
@@ -289,6 +295,40 @@ INSTANTIATE_TEST_SUITE_P(
                   "Side stack 3 is empty."},
         SpokenRow{"ReadingACenterStack", keys({Qt::Key_Right, Qt::Key_S}),
                   "Center stack, clubs: ace of clubs on top."},
+        SpokenRow{"WhereWithASelection",
+                  [](BoardWindowTest& t) {
+                      t.clickTopOf(4);
+                      QTest::keyClick(&t.cardArea(), Qt::Key_W);
+                  },
+                  "Two of hearts can go onto three of spades on side stack 5, home, or to empty "
+                  "side stack 3."},
+        SpokenRow{"WhereWithNothingSelected",
+                  keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_W}),
+                  "If selected, seven of hearts could go onto eight of clubs on side stack 1 or "
+                  "to empty side stack 3."},
+        SpokenRow{"WhereOnAnEmptyStack",
+                  keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_W}),
+                  "There is no card here to move."},
+        SpokenRow{"WhereOnACenterStack", keys({Qt::Key_Right, Qt::Key_W}),
+                  "There is no card here to move."},
+        SpokenRow{"WhereNowhere",
+                  [](BoardWindowTest& t) {
+                      BoardState board = midGamePosition();
+                      board.sideStack(3)[0] = card("KH");
+                      t.showPosition(board);
+                      t.clickTopOf(8);
+                      QTest::keyClick(&t.cardArea(), Qt::Key_W);
+                  },
+                  "Ten of spades can go nowhere."},
+        SpokenRow{"RepeatAfterAnOutcome",
+                  [](BoardWindowTest& t) {
+                      t.clickTopOf(2);
+                      QTest::keyClick(&t.cardArea(), Qt::Key_R);
+                      QTest::keyClick(&t.cardArea(), Qt::Key_R);
+                  },
+                  "Seven of hearts selected."},
+        SpokenRow{"RepeatAfterAReading", keys({Qt::Key_Right, Qt::Key_S, Qt::Key_R}),
+                  "Center stack, clubs: ace of clubs on top."},
         SpokenRow{"ReadingTheBoard", keys({Qt::Key_B}),
                   "Side stack 5: three of spades on top, 2 cards. Center stack, clubs: ace of "
                   "clubs. Side stack 1: eight of clubs on top, 3 cards. Side stack 6: four of "
@@ -306,10 +346,24 @@ TEST_F(BoardWindowTest, BeforeTheFirstDealEveryActionOnTheCardsSaysHowToDeal) {
              [this] { clickTopOf(5); }, [this] { clickBackground(); },
              [this] { QTest::keyClick(&cardArea(), Qt::Key_Space); },
              [this] { QTest::keyClick(&cardArea(), Qt::Key_S); },
-             [this] { QTest::keyClick(&cardArea(), Qt::Key_B); }}) {
+             [this] { QTest::keyClick(&cardArea(), Qt::Key_B); },
+             [this] { QTest::keyClick(&cardArea(), Qt::Key_W); }}) {
         cardArea().cursor().moveTo(0);
         act();
         EXPECT_EQ(said(), howToDeal);
+    }
+}
+
+TEST_F(BoardWindowTest, RepeatBeforeAnythingWasSaidSaysSoAndTheLettersAreOnlyPlain) {
+    QTest::keyClick(&cardArea(), Qt::Key_R);
+    EXPECT_EQ(said(), "Nothing has been said yet.");
+    window->newButton().click();
+    for (Qt::Key key : {Qt::Key_R, Qt::Key_W, Qt::Key_S, Qt::Key_B}) {
+        for (Qt::KeyboardModifier modifier :
+             {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
+            QTest::keyClick(&cardArea(), key, modifier);
+            EXPECT_EQ(said(), "New game dealt.") << key << " with " << modifier;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
-"""Plays the running game with the keyboard while Orca listens, and checks what Orca says after
-each step of orca_speech_steps.py, as Orca's debug log tells it ("SPEECH OUTPUT: '...'").
+"""Plays the running game with the keyboard while Orca listens, and checks what Orca says and puts
+on braille after each step of orca_speech_steps.py, as Orca's debug log tells it ("SPEECH OUTPUT:
+'...'", "BRAILLE LINE:  '...'").
     orca_speech.py ORCA_LOG WINDOW_ID PROGRAM_PID [--record]
 The deal is random: the board is read through the AT-SPI bus, as a screen reader reads it, to find
 the moves the steps make, and dealt again until it has them. With --record nothing is checked:
@@ -29,20 +30,23 @@ orca_log, window, program_pid = sys.argv[1], sys.argv[2], int(sys.argv[3])
 recording = "--record" in sys.argv[4:]
 
 
-class Speech:
-    """The utterances of Orca's debug log, read as it grows. A record is one line, or several
-    when the text has line breaks (Orca indents the lines after the first by 18 spaces); it ends
-    with the voice Orca used, or "(sayAll)" from the log-only speech server."""
+class OrcaLog:
+    """What Orca's debug log says it spoke and put on braille, read as it grows. A speech record
+    is one line, or several when the text has line breaks (Orca indents the lines after the first
+    by 18 spaces); it ends with the voice Orca used, or "(sayAll)" from the log-only speech server.
+    A braille record is the whole line sent to the display (an entry of its own follows with the
+    part that a display of the configured size shows of it)."""
 
     ENTRY = re.compile(rb"^\d\d:\d\d:\d\d\.\d{6} - ", re.M)
     RECORD = re.compile(r"^(\d\d:\d\d:\d\d\.\d{6}) - SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?"
                         r"(?:\{[^\n]*\}|\(sayAll\))$", re.M | re.S)
+    BRAILLE = re.compile(r"^(\d\d:\d\d:\d\d\.\d{6}) - BRAILLE LINE:  '(.*)'$", re.M)
 
     def __init__(self, path):
         self.path = path
         self.offset = 0
         self.pending = b""
-        self.said = []  # (time, text)
+        self.entries = []  # (time, "speech" or "braille", text), in the log's order
 
     def read(self):
         with open(self.path, "rb") as log:
@@ -51,22 +55,26 @@ class Speech:
         self.offset += len(data)
         self.pending += data.replace(b"\r", b"")
         # Only whole entries: up to the start of the last one, or all when it is a finished
-        # utterance.
+        # utterance or braille line.
         lines_end = self.pending.rfind(b"\n") + 1
         starts = [m.start() for m in self.ENTRY.finditer(self.pending, 0, lines_end)]
         done = starts[-1] if starts else 0
-        last = self.pending[done:lines_end].decode("utf-8", "replace")
-        if self.RECORD.fullmatch(last.rstrip("\n")):
+        last = self.pending[done:lines_end].decode("utf-8", "replace").rstrip("\n")
+        if self.RECORD.fullmatch(last) or self.BRAILLE.fullmatch(last):
             done = lines_end
         chunk = self.pending[:done].decode("utf-8", "replace")
         self.pending = self.pending[done:]
-        for record in self.RECORD.finditer(chunk):
-            self.said.append((record.group(1), record.group(2).replace("\n" + " " * 18, "\n")))
-        return len(self.said)
+        records = [(m.start(), m.group(1), "speech", m.group(2).replace("\n" + " " * 18, "\n"))
+                   for m in self.RECORD.finditer(chunk)]
+        records += [(m.start(), m.group(1), "braille", m.group(2))
+                    for m in self.BRAILLE.finditer(chunk)]
+        self.entries += [(at, kind, text) for _, at, kind, text in sorted(records)]
+        return len(self.entries)
 
-    def since(self, mark):
+    def since(self, mark, kind="speech"):
+        """What Orca said (or brailled) since the mark, as (time, text)."""
         self.read()
-        return self.said[mark:]
+        return [(at, text) for at, of, text in self.entries[mark:] if of == kind]
 
 
 def program_runs():
@@ -275,6 +283,7 @@ def run_step(speech, number, step, moves):
     fields = dict(Board().fields(), **moves)
     patterns = [fill(pattern, fields) for pattern in expected]
     once = [fill(pattern, fields) for pattern in options.get("once", [])]
+    braille = [fill(pattern, fields) for pattern in options.get("braille", [])]
     never = [fill(pattern, fields) for pattern in NEVER + options.get("never", [])]
     keys = [fill(key, fields, escape=False) for key in keys]
     print("%d. %s: %s" % (number, what, " ".join(keys)))
@@ -295,7 +304,8 @@ def run_step(speech, number, step, moves):
             all(count == 1 for count in counts) and not said_never else \
             "NOT as expected: %s%s%s" % (patterns, "" if not once else ", once: %s" % once,
                                          "" if not said_never else ", never: %s" % said_never)
-        print(show(said) + "\n    -> " + verdict)
+        print(show(said) + "\n    braille:\n" + show(speech.since(mark, "braille")) +
+              "\n    -> " + verdict)
         return patterns
 
     deadline = time.monotonic() + STEP_SECONDS
@@ -327,8 +337,25 @@ def run_step(speech, number, step, moves):
         if re.search(pattern, text, re.M | re.S):
             fail("step %d (%s): %r was said\n  Orca said:\n%s" % (
                 number, what, pattern, show(said)))
+    check_braille(speech, mark, number, what, braille)
     print(show(said))
     return in_order
+
+
+def check_braille(speech, mark, number, what, patterns):
+    """Each pattern matches a whole braille line since the step's keys, and no line is empty: a
+    blank display would tell a braille reader nothing of what the keys did."""
+    def missing():
+        lines = [text for _, text in speech.since(mark, "braille")]
+        return [p for p in patterns if not any(re.fullmatch(p, line) for line in lines)]
+    wait_until(lambda: not missing(), STEP_SECONDS if patterns else 0)
+    brailled = speech.since(mark, "braille")
+    if missing():
+        fail("step %d (%s): no braille line is %s\n  Orca brailled:\n%s" % (
+            number, what, missing(), show(brailled)))
+    if any(text == "" for _, text in brailled):
+        fail("step %d (%s): Orca brailled an empty line\n  Orca brailled:\n%s" % (
+            number, what, show(brailled)))
 
 
 def wait_until(test, seconds):
@@ -339,7 +366,7 @@ def wait_until(test, seconds):
 
 
 def main():
-    speech = Speech(orca_log)
+    speech = OrcaLog(orca_log)
     mark = speech.read()
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
     # "New" has the focus at start, which Orca says last when the window gets the focus.

@@ -4,7 +4,8 @@
 # logs (orca/logonly_speech.py) and settings of its own, then the game; orca_speech.py plays the
 # steps of orca_speech_steps.py and checks Orca's log after each.
 #   orca_speech.sh PROGRAM [--record]
-# --record checks nothing: it prints what Orca says after each step.
+# --record checks nothing: it prints what Orca says and brailles after each step. With
+# KETTERLINE_ORCA_LOG=FILE set, Orca's whole debug log is kept in FILE.
 # Exit status 77 (ctest: skipped) when Orca, Xvfb, xdotool, dbus-launch, the AT-SPI bus launcher
 # or the system Python's pyatspi is missing, or when another Orca of this user runs (Orca refuses
 # to start beside it, and that one is left alone).
@@ -45,6 +46,9 @@ stop_orca() {
 cleanup() {
     [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null
     stop_orca
+    if [[ -n ${KETTERLINE_ORCA_LOG:-} && -f ${work:-}/orca.log ]]; then
+        cp "$work/orca.log" "$KETTERLINE_ORCA_LOG"
+    fi
     desktop_cleanup
 }
 trap cleanup EXIT

@@ -27,8 +27,9 @@ Names are put in as literal text; $any_card is a pattern that matches any card's
 
 Options: "once": expressions that must match exactly once in all the step says; "never":
 expressions that must not match it; "quiet": seconds without speech to wait for before these are
-checked (else half a second); "any_order": the expectations may come in any order. NEVER holds for
-every step.
+checked (else half a second); "any_order": the expectations may come in any order; "braille":
+expressions each of which must match a whole line that Orca puts on braille after the step's keys.
+NEVER holds for every step, and no step may put an empty line on braille.
 """
 
 RULES_TEXT = r"The goal of the game is to stack all cards of the same suit"
@@ -47,27 +48,41 @@ NEVER = [r"^notification\b"]
 # One utterance that names four cards or more: the card area's context read as a whole.
 CARDS_READ_ALONG = r"^[^\n]*?(\b$any_card\b[^\n]*?){4}"
 
+SELECTED = r"$card selected\."
+MOVED = r"$card moved onto $onto_card\. Side stack $source (now shows $any_card|is now empty)\."
+HOME = (r"$home_card moved home to the $home_suit center stack\. "
+        r"Side stack $home (now shows $any_card|is now empty)\.")
+REFUSED = r"The $refused_suit center stack does not take $refused_card\. Nothing is selected\."
+STACK = r"Side stack 6, 6 cards from the bottom: ($any_card, ){5}$top6 on top\."
+WHERE = r"$card can go ([^\n]*, )?onto $onto_card on side stack $onto\b[^\n]*\."
+IF_SELECTED = r"If selected, $refused_card could go [^\n]*\."
+
 STEPS = [
     ("Tab into the cards", ["Tab"], [r"^Side stack 5: $top5\b"]),
     ("an arrow to the next place", ["Down"], [r"^Side stack 6: $top6\b"]),
     ("S reads the stack under the cursor, bottom to top",
-     ["s"], [r"^Side stack 6\b[^\n]*?($any_card, ){5}$top6 on top\b"]),
-    ("B reads every place in reading order", ["b"], ["^" + READING_ORDER]),
-    ("Space on a top card selects it", ["@side $source", "space"], [r"(?i)^$card selected\b"]),
-    ("a move onto a side stack", ["@side $onto", "space"],
-     [r"(?i)^$card moved onto $onto_card\b"]),
+     ["s"], ["^" + STACK], {"braille": [STACK]}),
+    ("B reads every place in reading order", ["b"], ["^" + READING_ORDER],
+     {"braille": [READING_ORDER + r"[^\n]*\."]}),
+    ("Space on a top card selects it", ["@side $source", "space"], ["(?i)^" + SELECTED],
+     {"braille": ["(?i)" + SELECTED]}),
+    ("W says where the selected card can go", ["w"], ["(?i)^" + WHERE], {"braille": ["(?i)" + WHERE]}),
+    ("a move onto a side stack", ["@side $onto", "space"], ["(?i)^" + MOVED], {"braille": ["(?i)" + MOVED]}),
+    ("R says the move again", ["r"], ["(?i)^" + MOVED], {"braille": ["(?i)" + MOVED]}),
     ("Space on a two selects it", ["@side $home", "space"], [r"(?i)^$home_card selected\b"]),
-    ("a move home", ["@center $home_suit", "space"],
-     [r"(?i)^$home_card moved home to the $home_suit center stack\b"]),
+    ("a move home", ["@center $home_suit", "space"], ["(?i)^" + HOME], {"braille": ["(?i)" + HOME]}),
     ("Space on a card that does not go home", ["@side $refused", "space"],
      [r"(?i)^$refused_card selected\b"]),
-    ("a refused move home", ["@center $refused_suit", "space"],
-     [r"(?i)^The $refused_suit center stack does not take $refused_card\b"]),
+    ("a refused move home", ["@center $refused_suit", "space"], ["(?i)^" + REFUSED],
+     {"braille": ["(?i)" + REFUSED]}),
     ("Space selects that card again", ["@side $refused", "space"],
      [r"(?i)^$refused_card selected\b"]),
-    ("Escape drops the selection", ["Escape"], [r"(?i)^$refused_card is no longer selected\b"]),
+    ("Escape drops the selection", ["Escape"], [r"(?i)^$refused_card is no longer selected\b"],
+     {"braille": [r"(?i)$refused_card is no longer selected\."]}),
+    ("W without a selection says where the card could go", ["w"], ["^" + IF_SELECTED],
+     {"braille": [IF_SELECTED]}),
     ("File > New Game deals", ["alt+f", "Return"], [r"(?i)^New game dealt\b", PLACE],
-     {"any_order": True, "never": [CARDS_READ_ALONG]}),
+     {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [r"New game dealt\."]}),
     ("Info > Rules reads the rules once", ["alt+i", "r"],
      [r"^Rules\b", RULES_TEXT, r"^OK push button\b"], {"once": [RULES_TEXT], "quiet": 4}),
     ("Escape closes the rules, and the place is read again", ["Escape"], [PLACE],
