@@ -9,6 +9,10 @@
 #ifndef KETTERLINE_VERSION
 #error "KETTERLINE_VERSION must be defined by the build"
 #endif
+// Marks a text for the translation files without Qt, which this file does not need.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 
 namespace command_line {
 
@@ -37,13 +41,26 @@ bool isJoinedQtOption(std::string_view argument) {
         [argument](std::string_view prefix) { return argument.starts_with(prefix); });
 }
 
-Result error(std::string text) {
-    return Result{Action::Error, std::move(text)};
+// The translated text with the argument put in for %1.
+std::string withArgument(const Translate& say, const char* source, const std::string& argument) {
+    std::string text = say(source);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, argument);
+    }
+    return text;
+}
+
+Result error(const Translate& say, const char* what, const std::string& argument) {
+    return Result{Action::Error, withArgument(say, what, argument)};
 }
 
 }  // namespace
 
-Result parse(const std::vector<std::string>& arguments) {
+std::string english(const char* source) {
+    return source;
+}
+
+Result parse(const std::vector<std::string>& arguments, const Translate& say) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help" || argument == "-?") {
@@ -53,7 +70,8 @@ Result parse(const std::vector<std::string>& arguments) {
             return Result{Action::Version, {}};
         }
         if (argument.size() < 2 || argument[0] != '-' || argument == "--") {
-            return error("unexpected argument '" + argument + "'");
+            return error(say, QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"),
+                         argument);
         }
         // Qt reads "--platform" as "-platform".
         std::string_view qtName(argument);
@@ -62,55 +80,62 @@ Result parse(const std::vector<std::string>& arguments) {
         }
         if (contains(kQtOptionsWithValue, qtName)) {
             if (++i == arguments.size()) {
-                return error("option '" + argument + "' needs a value");
+                return error(say, QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value"),
+                             argument);
             }
         } else if (!contains(kQtFlags, qtName) && !isJoinedQtOption(qtName)) {
-            return error("unknown option '" + argument + "'");
+            return error(say, QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'"), argument);
         }
     }
     return Result{};
 }
 
-std::string usage() {
-    return "Usage: ketterline [options]\n"
-           "Ketterline, a patience card game for one player,\n"
-           "played with the mouse or the keyboard.\n"
-           "\n"
-           "Options:\n"
-           "  -h, --help          show this help and exit\n"
-           "  -v, --version       show the version and exit\n"
-           "\n"
-           "Qt's options work as well, among them:\n"
-           "  -platform NAME      the window system: xcb (X11), wayland, offscreen, ...\n"
-           "  -display DISPLAY    the X display to open the window on, instead of $DISPLAY\n"
-           "  -style NAME         the look of the controls, for example Fusion\n"
-           "  -geometry WxH+X+Y   the size and place of the first window (X11)\n"
-           "  -reverse            lay the windows out from right to left\n"
-           "\n"
-           "The window opens on the display named by WAYLAND_DISPLAY or DISPLAY.\n"
-           "Exit status: 0 when the game ends normally, 1 when no display can be opened,\n"
-           "2 for a wrong command line.\n";
+std::string usage(const Translate& say) {
+    return say(QT_TRANSLATE_NOOP(
+        "CommandLine",
+        "Usage: ketterline [options]\n"
+        "Ketterline, a patience card game for one player,\n"
+        "played with the mouse or the keyboard.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help          show this help and exit\n"
+        "  -v, --version       show the version and exit\n"
+        "\n"
+        "Qt's options work as well, among them:\n"
+        "  -platform NAME      the window system: xcb (X11), wayland, offscreen, ...\n"
+        "  -display DISPLAY    the X display to open the window on, instead of $DISPLAY\n"
+        "  -style NAME         the look of the controls, for example Fusion\n"
+        "  -geometry WxH+X+Y   the size and place of the first window (X11)\n"
+        "  -reverse            lay the windows out from right to left\n"
+        "\n"
+        "The window opens on the display named by WAYLAND_DISPLAY or DISPLAY.\n"
+        "Exit status: 0 when the game ends normally, 1 when no display can be opened,\n"
+        "2 for a wrong command line.\n"));
 }
 
 std::string versionLine() {
     return "ketterline " KETTERLINE_VERSION;
 }
 
-std::optional<int> handle(int argc, const char* const argv[]) {
+std::optional<int> handle(int argc, const char* const argv[], const Translate& say) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    const Result result = parse(arguments);
+    const Result result = parse(arguments, say);
     switch (result.action) {
         case Action::Run:
             return std::nullopt;
         case Action::Help:
-            std::fputs(usage().c_str(), stdout);
+            std::fputs(usage(say).c_str(), stdout);
             return 0;
         case Action::Version:
             std::printf("%s\n", versionLine().c_str());
             return 0;
         case Action::Error:
-            std::fprintf(stderr, "ketterline: %s (see 'ketterline --help')\n",
-                         result.error.c_str());
+            std::fprintf(
+                stderr, "%s\n",
+                error(say,
+                      QT_TRANSLATE_NOOP("CommandLine", "ketterline: %1 (see 'ketterline --help')"),
+                      result.error)
+                    .error.c_str());
             return 2;
     }
     return std::nullopt;

@@ -4,16 +4,25 @@
 
 #include "command_line.h"
 #include "game/random_source.h"
+#include "platform/translations.h"
 #include "program.h"
 #include "resources/pictures.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = command_line::handle(argc, argv)) {
+    // Before any application exists, for the command line's own words too.
+    platform::Translations translations(platform::desktopLanguage());
+    const auto translate = [&translations](const char* source) {
+        return translations.translate("CommandLine", source).toStdString();
+    };
+    if (const std::optional<int> status = command_line::handle(argc, argv, translate)) {
         return *status;  // --help, --version or a wrong argument: no window
     }
     startup::nameForDesktop();
-    const std::unique_ptr<QApplication> application = startup::makeApplication(argc, argv);
+    const std::unique_ptr<QApplication> application = startup::makeApplication(
+        argc, argv,
+        [&translations](const char* source) { return translations.translate("Startup", source); });
+    translations.install();
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;

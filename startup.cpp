@@ -12,15 +12,25 @@ void nameForDesktop() {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.dravonne.Ketterline"));
 }
 
-QString failureLine(const QStringList& qtMessages) {
+QString english(const char* source) {
+    return QString::fromUtf8(source);
+}
+
+QString failureLine(const QStringList& qtMessages, const Translate& say) {
     QString reasons;
     QString fixes;
     const auto add = [&](const QString& reason, const QString& fix) {
-        reasons += (reasons.isEmpty() ? QString() : QStringLiteral(", and ")) + reason;
-        fixes += fixes.contains(fix) ? QString()
-                                     : (fixes.isEmpty() ? QString() : QStringLiteral("; ")) + fix;
+        //: Between two reasons why no window could be opened.
+        reasons +=
+            (reasons.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("Startup", ", and "))) + reason;
+        //: Between two things to do so that a window can be opened.
+        fixes +=
+            fixes.contains(fix)
+                ? QString()
+                : (fixes.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("Startup", "; "))) + fix;
     };
-    const QString another = QStringLiteral("choose another with -platform or QT_QPA_PLATFORM");
+    const QString another =
+        say(QT_TRANSLATE_NOOP("Startup", "choose another with -platform or QT_QPA_PLATFORM"));
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     const QString folder =
         wayland.startsWith(u'/') ? QString() : qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -28,49 +38,63 @@ QString failureLine(const QStringList& qtMessages) {
         (qgetenv("DISPLAY") + qgetenv("WAYLAND_DISPLAY") + qgetenv("QT_QPA_PLATFORM")).isEmpty();
     bool explained = false;  // the plugin tried last has said why it did not start
     for (const QString& message : qtMessages) {
-        const QString name = message.section(u'"', 1, 1);
+        const QString name = message.section(QChar(0x22), 1, 1);
         const QString x = message.section(u' ', 5);  // the X display, from the xcb plugin
         if (message.startsWith(u"could not connect to display") && x.isEmpty() && nothingSet) {
             // All there is to say, whatever a Wayland session made Qt try before X11.
-            reasons = QStringLiteral("no display is set (DISPLAY and WAYLAND_DISPLAY are empty)");
-            fixes = QStringLiteral(
-                "start ketterline from a desktop session, or set DISPLAY to a running "
-                "X server (for example DISPLAY=:0)");
+            reasons = say(QT_TRANSLATE_NOOP(
+                "Startup", "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)"));
+            fixes = say(QT_TRANSLATE_NOOP("Startup",
+                                          "start ketterline from a desktop session, or set DISPLAY "
+                                          "to a running X server (for example DISPLAY=:0)"));
         } else if (message.startsWith(u"could not connect to display") && x.isEmpty()) {
-            add(QStringLiteral("DISPLAY is not set"),
-                QStringLiteral("set DISPLAY to a running X server (for example DISPLAY=:0)"));
+            add(say(QT_TRANSLATE_NOOP("Startup", "DISPLAY is not set")),
+                say(QT_TRANSLATE_NOOP(
+                    "Startup", "set DISPLAY to a running X server (for example DISPLAY=:0)")));
         } else if (message.startsWith(u"could not connect to display")) {
-            add(QStringLiteral("the X display \"%1\" does not answer").arg(x),
-                QStringLiteral("check that the X server runs and lets you in, or %1 another one")
-                    .arg(x == qEnvironmentVariable("DISPLAY") ? QStringLiteral("set DISPLAY to")
-                                                              : QStringLiteral("give -display")));
+            add(say(QT_TRANSLATE_NOOP("Startup", "the X display \"%1\" does not answer")).arg(x),
+                x == qEnvironmentVariable("DISPLAY")
+                    ? say(QT_TRANSLATE_NOOP("Startup",
+                                            "check that the X server runs and lets you "
+                                            "in, or set DISPLAY to another one"))
+                    : say(QT_TRANSLATE_NOOP("Startup",
+                                            "check that the X server runs and lets you "
+                                            "in, or give -display another one")));
         } else if (message.startsWith(u"Failed to create wl_display")) {  // the wayland plugin
-            add(QStringLiteral("the Wayland display \"%1\" does not answer")
+            add(say(QT_TRANSLATE_NOOP("Startup", "the Wayland display \"%1\" does not answer"))
                     .arg(folder.isEmpty() ? wayland : folder + u'/' + wayland),
-                QStringLiteral("check that the Wayland compositor runs, or set WAYLAND_DISPLAY to "
-                               "its socket"));
+                say(QT_TRANSLATE_NOOP("Startup",
+                                      "check that the Wayland compositor runs, or set "
+                                      "WAYLAND_DISPLAY to its socket")));
         } else if (message.startsWith(u"Could not find the Qt platform plugin")) {
             const QString package = name.startsWith(u"wayland") ? QStringLiteral("qt6-wayland")
                                     : name == u"xcb"            ? QStringLiteral("libqt6gui6")
                                                                 : QString();
-            add(QStringLiteral("the Qt platform plugin \"%1\" is not installed").arg(name),
-                (package.isEmpty() ? QString()
-                                   : QStringLiteral("install the package %1, or ").arg(package)) +
-                    another);
+            add(say(QT_TRANSLATE_NOOP("Startup", "the Qt platform plugin \"%1\" is not installed"))
+                    .arg(name),
+                package.isEmpty()
+                    ? another
+                    : say(QT_TRANSLATE_NOOP("Startup",
+                                            "install the package %1, or choose another "
+                                            "with -platform or QT_QPA_PLATFORM"))
+                          .arg(package));
         } else if (message.startsWith(u"Could not load the Qt platform plugin") && !explained) {
-            add(QStringLiteral("the Qt platform \"%1\" did not start").arg(name), another);
+            add(say(QT_TRANSLATE_NOOP("Startup", "the Qt platform \"%1\" did not start")).arg(name),
+                another);
         }
         explained = message.startsWith(u"could not connect") || message.startsWith(u"Failed to");
     }
     return reasons.isEmpty()
                ? QString()
-               : QStringLiteral("ketterline: cannot open a window: %1; %2").arg(reasons, fixes);
+               : say(QT_TRANSLATE_NOOP("Startup", "ketterline: cannot open a window: %1; %2"))
+                     .arg(reasons, fixes);
 }
 
 namespace {
 
 // Set only while the QApplication is made: all that the message handler needs.
 QStringList* platformMessages = nullptr;
+const Translate* platformTranslate = nullptr;
 QtMessageHandler previousHandler = nullptr;
 
 void explainPlatformFailure(QtMsgType type, const QMessageLogContext& context,
@@ -78,8 +102,9 @@ void explainPlatformFailure(QtMsgType type, const QMessageLogContext& context,
     if (QByteArray(context.category).startsWith("qt.qpa") ||
         text.startsWith(u"Failed to create wl_display")) {
         platformMessages->append(text);
-    } else if (type == QtFatalMsg && !failureLine(*platformMessages).isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failureLine(*platformMessages)));
+    } else if (const QString line = failureLine(*platformMessages, *platformTranslate);
+               type == QtFatalMsg && !line.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(line));
         std::_Exit(1);  // Qt would abort next; nothing of the program has started yet
     } else {
         previousHandler(type, context, text);
@@ -88,13 +113,15 @@ void explainPlatformFailure(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
-std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
+std::unique_ptr<QApplication> makeApplication(int& argc, char** argv, const Translate& say) {
     QStringList messages;
     platformMessages = &messages;
+    platformTranslate = &say;
     previousHandler = qInstallMessageHandler(explainPlatformFailure);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
     platformMessages = nullptr;
+    platformTranslate = nullptr;
     return application;
 }
 

@@ -1,5 +1,6 @@
 #include "board/words.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "board/places.h"
@@ -8,10 +9,14 @@ namespace words {
 
 namespace {
 
+// The translations' context: every text of the Board window is one of the Board's.
+class Board {
+    Q_DECLARE_TR_FUNCTIONS(Board)
+};
+
 QString notDealt() {
-    return QStringLiteral(
-        "No game has been dealt yet. Press New, or choose New Game in the File "
-        "menu, to deal.");
+    return Board::tr(
+        "No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.");
 }
 
 QString sentence(QString text) {
@@ -23,29 +28,30 @@ QString sentence(QString text) {
 
 QString nothingSelected(const BoardState& board) {
     return board.selectedCard.isCard()
-               ? sentence(cardName(board.selectedCard) + QStringLiteral(" is still selected."))
-               : QStringLiteral("Nothing is selected.");
+               ? sentence(Board::tr("%1 is still selected.").arg(cardName(board.selectedCard)))
+               : Board::tr("Nothing is selected.");
 }
 
 QString leftBehind(const outcome::Moved& moved) {
-    return moved.fromTop.isCard() ? QStringLiteral("Side stack %1 now shows %2.")
+    return moved.fromTop.isCard() ? Board::tr("Side stack %1 now shows %2.")
                                         .arg(moved.from)
                                         .arg(cardName(moved.fromTop))
-                                  : QStringLiteral("Side stack %1 is now empty.").arg(moved.from);
+                                  : Board::tr("Side stack %1 is now empty.").arg(moved.from);
 }
 
 QString movedText(const outcome::Moved& moved) {
     const QString card = cardName(moved.card);
     switch (moved.to) {
         case outcome::Destination::SideStack:
-            return QStringLiteral("%1 moved onto %2.").arg(card, cardName(moved.onto));
+            //: %1 and %2 are cards, as "seven of hearts".
+            return Board::tr("%1 moved onto %2.").arg(card, cardName(moved.onto));
         case outcome::Destination::EmptySideStack:
-            return QStringLiteral("%1 moved to empty side stack %2.").arg(card).arg(moved.target);
+            return Board::tr("%1 moved to empty side stack %2.").arg(card).arg(moved.target);
         case outcome::Destination::CenterStack:
             break;
     }
-    return QStringLiteral("%1 moved home to the %2 center stack.")
-        .arg(card, suitName(moved.target));
+    //: %2 is a suit, as "hearts".
+    return Board::tr("%1 moved home to the %2 center stack.").arg(card, suitName(moved.target));
 }
 
 // "onto eight of clubs on side stack 6", "to empty side stack 3", "home", in reading order and
@@ -56,68 +62,76 @@ QString destinationList(const BoardState& board, Card card, const Destinations& 
         const boardPlaces::Place at = boardPlaces::place(place);
         if (at.isCenterStack) {
             if (where.home && at.number == card.suit) {
-                items << QStringLiteral("home");
+                //: Where a card can go: onto the center stack of its suit.
+                items << Board::tr("home");
             }
         } else if (where.sideStacks[static_cast<std::size_t>(at.number - 1)]) {
             const Card top = board.topCard(at.number);
-            items << (top.isCard() ? QStringLiteral("onto %1 on side stack %2")
-                                         .arg(cardName(top))
-                                         .arg(at.number)
-                                   : QStringLiteral("to empty side stack %1").arg(at.number));
+            items << (top.isCard()
+                          ? Board::tr("onto %1 on side stack %2").arg(cardName(top)).arg(at.number)
+                          : Board::tr("to empty side stack %1").arg(at.number));
         }
     }
     if (items.size() < 2) {
         return items.value(0);
     }
     const QString last = items.takeLast();
-    return items.size() == 1
-               ? QStringLiteral("%1 or %2").arg(items.first(), last)
-               : QStringLiteral("%1, or %2").arg(items.join(QStringLiteral(", ")), last);
+    //: The last two places a card can go, or all before the last, as "A, B" and the last.
+    return items.size() == 1 ? Board::tr("%1 or %2").arg(items.first(), last)
+                             //: The places a card can go but the last, joined.
+                             : Board::tr("%1, or %2").arg(items.join(Board::tr(", ")), last);
 }
 
 }  // namespace
 
 QString text(Text which) {
-    static const QString kTexts[] = {QStringLiteral("Board"),
-                                     QStringLiteral("New"),
-                                     QStringLiteral("Selected Card"),
-                                     QStringLiteral("&File"),
-                                     QStringLiteral("&New Game"),
-                                     QStringLiteral("&Exit"),
-                                     QStringLiteral("&Info"),
-                                     QStringLiteral("&Rules"),
-                                     QStringLiteral("&About"),
-                                     QStringLiteral("&Ketterline"),
-                                     QStringLiteral("&Dravonne"),
-                                     QStringLiteral("&Author"),
-                                     QStringLiteral("&License"),
-                                     QStringLiteral("Cards"),
-                                     QStringLiteral("Places"),
-                                     QString(),
-                                     QStringLiteral("Read the cards"),
-                                     QStringLiteral("Where can it go"),
-                                     QStringLiteral("Nothing has been said yet.")};
-    return kTexts[static_cast<int>(which)];
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("Board", "Board"),
+                                         QT_TRANSLATE_NOOP("Board", "New"),
+                                         QT_TRANSLATE_NOOP("Board", "Selected Card"),
+                                         QT_TRANSLATE_NOOP("Board", "&File"),
+                                         QT_TRANSLATE_NOOP("Board", "&New Game"),
+                                         QT_TRANSLATE_NOOP("Board", "&Exit"),
+                                         QT_TRANSLATE_NOOP("Board", "&Info"),
+                                         QT_TRANSLATE_NOOP("Board", "&Rules"),
+                                         QT_TRANSLATE_NOOP("Board", "&About"),
+                                         QT_TRANSLATE_NOOP("Board", "&Ketterline"),
+                                         QT_TRANSLATE_NOOP("Board", "&Dravonne"),
+                                         QT_TRANSLATE_NOOP("Board", "&Author"),
+                                         QT_TRANSLATE_NOOP("Board", "&License"),
+                                         QT_TRANSLATE_NOOP("Board", "Cards"),
+                                         QT_TRANSLATE_NOOP("Board", "Places"),
+                                         "",
+                                         QT_TRANSLATE_NOOP("Board", "Read the cards"),
+                                         QT_TRANSLATE_NOOP("Board", "Where can it go"),
+                                         QT_TRANSLATE_NOOP("Board", "Nothing has been said yet.")};
+    const char* source = kTexts[static_cast<int>(which)];
+    return *source ? Board::tr(source) : QString();
 }
 
 QString suitName(int suit) {
-    static const QString kSuitNames[kSuitCount] = {
-        QStringLiteral("clubs"), QStringLiteral("hearts"), QStringLiteral("diamonds"),
-        QStringLiteral("spades")};
-    return kSuitNames[suit];
+    static const char* const kSuitNames[kSuitCount] = {
+        QT_TRANSLATE_NOOP("Board", "clubs"), QT_TRANSLATE_NOOP("Board", "hearts"),
+        QT_TRANSLATE_NOOP("Board", "diamonds"), QT_TRANSLATE_NOOP("Board", "spades")};
+    return Board::tr(kSuitNames[suit]);
 }
 
 QString cardName(Card card) {
-    static const QString kRankNames[kRanksPerSuit] = {
-        QStringLiteral("ace"),   QStringLiteral("two"),   QStringLiteral("three"),
-        QStringLiteral("four"),  QStringLiteral("five"),  QStringLiteral("six"),
-        QStringLiteral("seven"), QStringLiteral("eight"), QStringLiteral("nine"),
-        QStringLiteral("ten"),   QStringLiteral("jack"),  QStringLiteral("queen"),
-        QStringLiteral("king")};
+    static const char* const kRankNames[kRanksPerSuit] = {
+        QT_TRANSLATE_NOOP("Board", "ace"),   QT_TRANSLATE_NOOP("Board", "two"),
+        QT_TRANSLATE_NOOP("Board", "three"), QT_TRANSLATE_NOOP("Board", "four"),
+        QT_TRANSLATE_NOOP("Board", "five"),  QT_TRANSLATE_NOOP("Board", "six"),
+        QT_TRANSLATE_NOOP("Board", "seven"), QT_TRANSLATE_NOOP("Board", "eight"),
+        QT_TRANSLATE_NOOP("Board", "nine"),  QT_TRANSLATE_NOOP("Board", "ten"),
+        QT_TRANSLATE_NOOP("Board", "jack"),  QT_TRANSLATE_NOOP("Board", "queen"),
+        QT_TRANSLATE_NOOP("Board", "king")};
+    // A card of each suit, its rank put in for %1.
+    static const char* const kCardsOfSuit[kSuitCount] = {
+        QT_TRANSLATE_NOOP("Board", "%1 of clubs"), QT_TRANSLATE_NOOP("Board", "%1 of hearts"),
+        QT_TRANSLATE_NOOP("Board", "%1 of diamonds"), QT_TRANSLATE_NOOP("Board", "%1 of spades")};
     if (!card.isCard()) {
         return {};
     }
-    return kRankNames[card.rank - 1] + QStringLiteral(" of ") + suitName(card.suit);
+    return Board::tr(kCardsOfSuit[card.suit]).arg(Board::tr(kRankNames[card.rank - 1]));
 }
 
 QString placeName(const BoardState& board, int place) {
@@ -125,33 +139,31 @@ QString placeName(const BoardState& board, int place) {
     const Card top = boardPlaces::topCard(board, place);
     QString name;
     if (at.isCenterStack) {
-        name =
-            QStringLiteral("Center stack, %1: %2")
-                .arg(suitName(at.number), top.isCard() ? cardName(top) : QStringLiteral("empty"));
+        //: %1 is a suit, as "hearts"; %2 its top card, as "three of hearts".
+        name = top.isCard()
+                   ? Board::tr("Center stack, %1: %2").arg(suitName(at.number), cardName(top))
+                   : Board::tr("Center stack, %1: empty").arg(suitName(at.number));
     } else {
         const int count = boardPlaces::cardCount(board, place);
-        name = count == 0 ? QStringLiteral("Side stack %1: empty").arg(at.number)
-                          : QStringLiteral("Side stack %1: %2 on top, %3 %4")
+        name = count == 0 ? Board::tr("Side stack %1: empty").arg(at.number)
+                          : Board::tr("Side stack %1: %2 on top, %n card(s)", nullptr, count)
                                 .arg(at.number)
-                                .arg(cardName(top))
-                                .arg(count)
-                                .arg(count == 1 ? QStringLiteral("card") : QStringLiteral("cards"));
+                                .arg(cardName(top));
     }
-    if (boardPlaces::isSelected(board, place)) {
-        name += QStringLiteral(", selected");
-    }
-    return name;
+    //: A place whose top card is the selected card; %1 is the place's name.
+    return boardPlaces::isSelected(board, place) ? Board::tr("%1, selected").arg(name) : name;
 }
 
 QString selectedCardName(const BoardState& board) {
-    return QStringLiteral("Selected card: ") +
-           (board.selectedCard.isCard() ? cardName(board.selectedCard) : QStringLiteral("none"));
+    return board.selectedCard.isCard()
+               ? Board::tr("Selected card: %1").arg(cardName(board.selectedCard))
+               : Board::tr("Selected card: none");
 }
 
 QString cardName(const BoardState& board, int place, int card) {
-    const bool isTop = card == boardPlaces::cardCount(board, place) - 1;
-    return cardName(boardPlaces::cardAt(board, place, card)) +
-           (isTop ? QStringLiteral(", top card") : QString());
+    const QString name = cardName(boardPlaces::cardAt(board, place, card));
+    return card == boardPlaces::cardCount(board, place) - 1 ? Board::tr("%1, top card").arg(name)
+                                                            : name;
 }
 
 QString outcome(const BoardState& board, const ClickOutcome& outcome) {
@@ -162,20 +174,21 @@ QString outcome(const BoardState& board, const ClickOutcome& outcome) {
         return sentence(movedText(*moved)) + u' ' + leftBehind(*moved);
     }
     if (const auto* selected = std::get_if<outcome::Selected>(&outcome)) {
-        return sentence(cardName(selected->card) + QStringLiteral(" selected."));
+        return sentence(Board::tr("%1 selected.").arg(cardName(selected->card)));
     }
     if (const auto* refused = std::get_if<outcome::RefusedHome>(&outcome)) {
-        return QStringLiteral("The %1 center stack does not take %2. Nothing is selected.")
+        //: %1 is a suit, as "hearts"; %2 a card, as "seven of hearts".
+        return Board::tr("The %1 center stack does not take %2. Nothing is selected.")
             .arg(suitName(refused->suit), cardName(refused->card));
     }
     if (const auto* dropped = std::get_if<outcome::Dropped>(&outcome)) {
-        return sentence(cardName(dropped->card) + QStringLiteral(" is no longer selected."));
+        return sentence(Board::tr("%1 is no longer selected.").arg(cardName(dropped->card)));
     }
     return nothingSelected(board);
 }
 
 QString dealt() {
-    return QStringLiteral("New game dealt.");
+    return Board::tr("New game dealt.");
 }
 
 QString stackReading(const BoardState& board, int place) {
@@ -184,22 +197,23 @@ QString stackReading(const BoardState& board, int place) {
     }
     const boardPlaces::Place at = boardPlaces::place(place);
     if (at.isCenterStack) {
-        return QStringLiteral("Center stack, %1: %2 on top.")
+        return Board::tr("Center stack, %1: %2 on top.")
             .arg(suitName(at.number), cardName(boardPlaces::topCard(board, place)));
     }
     const int count = boardPlaces::cardCount(board, place);
     if (count == 0) {
-        return QStringLiteral("Side stack %1 is empty.").arg(at.number);
+        return Board::tr("Side stack %1 is empty.").arg(at.number);
     }
     QStringList cards;
     for (int card = 0; card < count; ++card) {
         cards << cardName(boardPlaces::cardAt(board, place, card));
     }
-    cards.last() += QStringLiteral(" on top");
-    return QStringLiteral("Side stack %1, %2 from the bottom: %3.")
+    //: The last card of a stack read from the bottom; %1 is the card.
+    cards.last() = Board::tr("%1 on top").arg(cards.last());
+    //: %1 is the side stack's number, %2 its cards from the bottom, joined by ", ".
+    return Board::tr("Side stack %1, %n card(s) from the bottom: %2.", nullptr, count)
         .arg(at.number)
-        .arg(count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count))
-        .arg(cards.join(QStringLiteral(", ")));
+        .arg(cards.join(Board::tr(", ")));
 }
 
 QString boardReading(const BoardState& board) {
@@ -210,7 +224,8 @@ QString boardReading(const BoardState& board) {
     for (int place = 0; place < boardPlaces::kCount; ++place) {
         places << placeName(board, place);
     }
-    return places.join(QStringLiteral(". ")) + u'.';
+    //: Between the names of the places, and after the last, when the board is read out.
+    return places.join(Board::tr(". ")) + Board::tr(".");
 }
 
 QString destinations(const BoardState& board, int place) {
@@ -220,17 +235,19 @@ QString destinations(const BoardState& board, int place) {
     const bool selected = board.selectedCard.isCard();
     const Card card = selected ? board.selectedCard : boardPlaces::topCard(board, place);
     if (!selected && (boardPlaces::place(place).isCenterStack || !card.isCard())) {
-        return QStringLiteral("There is no card here to move.");
+        return Board::tr("There is no card here to move.");
     }
     const Destinations where = destinationsOf(board, card);
     if (selected) {
-        return where.any() ? QStringLiteral("%1 can go %2.")
-                                 .arg(sentence(cardName(card)), destinationList(board, card, where))
-                           : QStringLiteral("%1 can go nowhere.").arg(sentence(cardName(card)));
+        //: %1 is a card, %2 where it can go, as "onto eight of clubs on side stack 6 or home".
+        return sentence(where.any() ? Board::tr("%1 can go %2.")
+                                          .arg(cardName(card), destinationList(board, card, where))
+                                    : Board::tr("%1 can go nowhere.").arg(cardName(card)));
     }
-    return where.any() ? QStringLiteral("If selected, %1 could go %2.")
-                             .arg(cardName(card), destinationList(board, card, where))
-                       : QStringLiteral("If selected, %1 could go nowhere.").arg(cardName(card));
+    return sentence(where.any()
+                        ? Board::tr("If selected, %1 could go %2.")
+                              .arg(cardName(card), destinationList(board, card, where))
+                        : Board::tr("If selected, %1 could go nowhere.").arg(cardName(card)));
 }
 
 }  // namespace words

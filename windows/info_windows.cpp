@@ -1,15 +1,23 @@
 #include "windows/info_windows.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include "resources/pictures.h"
 
 namespace {
+
+// The translations' context of the information windows' texts.
+class InfoWindows {
+    Q_DECLARE_TR_FUNCTIONS(InfoWindows)
+};
 
 using Kind = ControlDesign::Kind;
 
 // What the About windows tell about the program's maker and author. The addresses are kept
 // short on purpose: each stands after a run of spaces in a one-line text, and a longer one
 // would wrap below the text's edge and vanish.
-const QString kAuthor = QStringLiteral("the Ketterline authors");
+const char* const kAuthor = QT_TRANSLATE_NOOP("InfoWindows", "the Ketterline authors");
 const QString kRightsNotice = QStringLiteral("\u00a9 1997 Dravonne Software");
 const QString kWebAddress = QStringLiteral("www.dravonne.example");
 const QString kCommentsAddress = QStringLiteral("comments@dravonne.example");
@@ -18,6 +26,16 @@ const QString kHomePageRequestAddress = QStringLiteral("url@dravonne.example");
 constexpr Qt::WindowFlags kMinimiseClose = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 constexpr Qt::WindowFlags kMinimiseMaximiseClose = kMinimiseClose | Qt::WindowMaximizeButtonHint;
 
+// Info > About > Dravonne, as the Board's menu names it.
+QString aboutDravonneMenuPath() {
+    QStringList items;
+    for (const char* caption : {"&Info", "&About", "&Dravonne"}) {
+        items << QCoreApplication::translate("Board", caption).remove(u'&');
+    }
+    //: Between the menu items of a menu path, as in "Info->About->Dravonne".
+    return items.join(InfoWindows::tr("->"));
+}
+
 // The maker's logo, where both About windows that show it have it.
 ControlDesign makerLogo() {
     return {Kind::Picture,
@@ -25,19 +43,19 @@ ControlDesign makerLogo() {
             resources::makerLogoPath(),
             {240, 240, 720, 720},
             resources::makerLogoPath2x(),
-            QStringLiteral("Dravonne Software logo")};
+            InfoWindows::tr("Dravonne Software logo")};
 }
 
 WindowDesign rules() {
-    return {QStringLiteral("Rules"),
+    return {InfoWindows::tr("Rules"),
             {6420, 3315},
             false,
             kMinimiseMaximiseClose,
-            {{Kind::OkButton, "ok", QStringLiteral("OK"), {2760, 2760, 855, 375}},
-             {Kind::CenteredText, "heading", QStringLiteral("Rules"), {2880, 120, 855, 255}},
+            {{Kind::OkButton, "ok", InfoWindows::tr("OK"), {2760, 2760, 855, 375}},
+             {Kind::CenteredText, "heading", InfoWindows::tr("Rules"), {2880, 120, 855, 255}},
              {Kind::Text,
               "goal",
-              QStringLiteral(
+              InfoWindows::tr(
                   "The goal of the game is to stack all cards of the same suit in increasing "
                   "order on the four spots in the middle of the board. In order to move a card, "
                   "you must first select it by clicking on it (it will then appear as the "
@@ -46,7 +64,7 @@ WindowDesign rules() {
               {120, 480, 6135, 975}},
              {Kind::Text,
               "moves",
-              QStringLiteral(
+              InfoWindows::tr(
                   "A card can be only in two ways. First it can be moved onto one of the four "
                   "center stacks if its value is one greater than the card currently on the "
                   "satck and it is of the same suit.Second, it can be moved onto one of the "
@@ -57,7 +75,7 @@ WindowDesign rules() {
 
 // The product icon and the maker's logo share one place: exactly one of them shows.
 WindowDesign aboutKetterline() {
-    return {QStringLiteral("About Ketterline"),
+    return {InfoWindows::tr("About Ketterline"),
             {5820, 1995},
             false,
             kMinimiseClose,
@@ -66,29 +84,33 @@ WindowDesign aboutKetterline() {
               resources::programEmblemPath(),
               {360, 360, 480, 480},
               resources::programEmblemPath2x(),
-              QStringLiteral("Ketterline icon")},
-             {Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
+              InfoWindows::tr("Ketterline icon")},
+             {Kind::OkButton, "ok", InfoWindows::tr("Ok"), {4440, 120, 1215, 375}},
              makerLogo(),
              {Kind::Text,
               "comments",
-              QStringLiteral("If you have any comments or thoughts on this program, please send "
-                             "them to ") +
-                  kCommentsAddress,
+              //: %1 is an e-mail address.
+              InfoWindows::tr("If you have any comments or thoughts on this program, please send "
+                              "them to %1")
+                  .arg(kCommentsAddress),
               {1200, 1080, 3135, 615}},
              {Kind::Text, "rightsNotice", kRightsNotice, {1200, 480, 3135, 255}},
-             {Kind::Text, "author", QStringLiteral("by ") + kAuthor, {1200, 720, 3135, 255}},
+             {Kind::Text,
+              "author",
+              InfoWindows::tr("by %1").arg(InfoWindows::tr(kAuthor)),
+              {1200, 720, 3135, 255}},
              {Kind::Text,
               "programName",
-              QStringLiteral("Ketterline version 1.0"),
+              InfoWindows::tr("Ketterline version %1").arg(QStringLiteral("1.0")),
               {1200, 240, 3135, 255}}}};
 }
 
 WindowDesign aboutDravonne() {
-    return {QStringLiteral("About Dravonne Software"),
+    return {InfoWindows::tr("About Dravonne Software"),
             {6300, 2235},
             false,
             kMinimiseClose,
-            {{Kind::OkButton, "ok", QStringLiteral("Ok"), {4440, 120, 1215, 375}},
+            {{Kind::OkButton, "ok", InfoWindows::tr("Ok"), {4440, 120, 1215, 375}},
              makerLogo(),
              {Kind::Text,
               "homePageRequest",
@@ -96,14 +118,14 @@ WindowDesign aboutDravonne() {
               {1080, 1920, 2535, 1455}},
              {Kind::Text,
               "homePageOffer",
-              QStringLiteral(" Or, we will send you the current URL of Dravonne Software's home "
-                             "pae if you send an e-mail to:"),
+              InfoWindows::tr(" Or, we will send you the current URL of Dravonne Software's home "
+                              "pae if you send an e-mail to:"),
               {1080, 1200, 3255, 735}},
              {Kind::Text,
               "webSiteIntro",
-              QStringLiteral("To find out more about Dravonne Software and about other programs "
-                             "made by Dravonne Software you can visit our web site. Our website "
-                             "can be reached from the web site: "),
+              InfoWindows::tr("To find out more about Dravonne Software and about other programs "
+                              "made by Dravonne Software you can visit our web site. Our website "
+                              "can be reached from the web site: "),
               {1080, 120, 3135, 975}},
              {Kind::Text,
               "webAddress",
@@ -113,61 +135,62 @@ WindowDesign aboutDravonne() {
 
 WindowDesign aboutAuthor() {
     return {
-        QStringLiteral("About Author"),
+        InfoWindows::tr("About Author"),
         {4695, 1155},
         false,
         kMinimiseClose,
-        {{Kind::OkButton, "ok", QStringLiteral("Ok"), {3360, 120, 1215, 375}},
+        {{Kind::OkButton, "ok", InfoWindows::tr("Ok"), {3360, 120, 1215, 375}},
          {Kind::Text, "webAddress", QStringLiteral("     ") + kWebAddress, {120, 720, 3135, 255}},
          {Kind::Text,
           "intro",
-          QStringLiteral("To find out about the author, you can visit the web site:"),
+          InfoWindows::tr("To find out about the author, you can visit the web site:"),
           {120, 240, 3135, 495}}}};
 }
 
 WindowDesign license() {
-    return {QStringLiteral("License"),
+    return {InfoWindows::tr("License"),
             {4695, 1215},
             false,
             kMinimiseClose,
-            {{Kind::OkButton, "ok", QStringLiteral("Ok"), {3360, 120, 1215, 375}},
+            {{Kind::OkButton, "ok", InfoWindows::tr("Ok"), {3360, 120, 1215, 375}},
              {Kind::Text,
               "note",
-              QStringLiteral("The current License Agreement, and Registration Information are "
-                             "available  from the Dravonne Software Home Page (see "
-                             "Info->About->Dravonne)"),
+              //: %1 is the menu path to the About window of Dravonne Software.
+              InfoWindows::tr("The current License Agreement, and Registration Information are "
+                              "available  from the Dravonne Software Home Page (see %1)")
+                  .arg(aboutDravonneMenuPath()),
               {120, 240, 3135, 975}}}};
 }
 
 WindowDesign win() {
-    return {QStringLiteral("You Win"),
+    return {InfoWindows::tr("You Win"),
             {2550, 1125},
             true,
             Qt::WindowCloseButtonHint,
-            {{Kind::OkButton, "ok", QStringLiteral("OK"), {840, 600, 855, 375}},
+            {{Kind::OkButton, "ok", InfoWindows::tr("OK"), {840, 600, 855, 375}},
              {Kind::Text,
               "message",
-              QStringLiteral("Congratulations You Win!!"),
+              InfoWindows::tr("Congratulations You Win!!"),
               {240, 240, 2175, 375}}}};
 }
 
 WindowDesign gameOver() {
-    return {QStringLiteral("Game Over"),
+    return {InfoWindows::tr("Game Over"),
             {1560, 1095},
             true,
             Qt::WindowCloseButtonHint,
-            {{Kind::OkButton, "ok", QStringLiteral("OK"), {360, 480, 855, 375}},
-             {Kind::Text, "message", QStringLiteral("Sorry, Game Over"), {120, 120, 2175, 255}}}};
+            {{Kind::OkButton, "ok", InfoWindows::tr("OK"), {360, 480, 855, 375}},
+             {Kind::Text, "message", InfoWindows::tr("Sorry, Game Over"), {120, 120, 2175, 255}}}};
 }
 
 // It held a sequence timer that was never started; only its caption is left to show.
 WindowDesign timers() {
     return {
-        QStringLiteral("Timers"),
+        InfoWindows::tr("Timers"),
         {4680, 3195},
         false,
         kMinimiseMaximiseClose,
-        {{Kind::Text, "timerCaption", QStringLiteral("Sequence Timer"), {120, 720, 1335, 255}}}};
+        {{Kind::Text, "timerCaption", InfoWindows::tr("Sequence Timer"), {120, 720, 1335, 255}}}};
 }
 
 WindowDesign designOf(InfoWindowId id) {

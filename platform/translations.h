@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+namespace platform {
+
+// The language the desktop asks for, as Qt reads it from LANGUAGE, LC_ALL, LC_MESSAGES and LANG;
+// English where the messages' locale (LC_ALL, else LC_MESSAGES, else LANG) is C or POSIX, as
+// other desktop programs have it, though Qt alone would still take LANGUAGE.
+QLocale desktopLanguage();
+
+// The program's own translations for one language, built into the program, and Qt's own for the
+// same language from Qt's translations folder where they are installed. A language the program
+// has no translation for, or a malformed one, gives English: the English file holds only the
+// plural forms of its counts.
+class Translations {
+public:
+    explicit Translations(const QLocale& language);
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // "de", "pt_BR", or "en" for English.
+    QString language() const;
+    // Makes the running application's texts use them, from now until they go.
+    void install();
+    // A text of `context` in this language, before any application exists to translate it.
+    QString translate(const char* context, const char* source) const;
+
+private:
+    QTranslator program_;
+    QTranslator qt_;
+    bool installed_ = false;
+};
+
+}  // namespace platform
