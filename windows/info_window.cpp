@@ -53,19 +53,20 @@ InfoWindow::InfoWindow(const WindowDesign& design)
         switch (control.kind) {
             case ControlDesign::Kind::Text:
             case ControlDesign::Kind::CenteredText:
-                made = new platform::FixedLabel(control.content, pixels(control.twips), this,
+                made = new platform::FixedLabel(control.content.shown, pixels(control.twips), this,
                                                 control.kind == ControlDesign::Kind::CenteredText
                                                     ? Qt::AlignHCenter
-                                                    : Qt::AlignLeft);
+                                                    : Qt::AlignLeft,
+                                                control.content.english);
                 break;
             case ControlDesign::Kind::Picture:
                 made = new PictureBox(
-                    platform::Picture(0, QPixmap(control.content), control.doubleSizePath),
+                    platform::Picture(0, QPixmap(control.content.shown), control.doubleSizePath),
                     pixels(control.twips), this);
                 made->setAccessibleName(control.pictureName);
                 break;
             case ControlDesign::Kind::OkButton: {
-                auto* button = new QPushButton(control.content, this);
+                auto* button = new QPushButton(control.content.shown, this);
                 button->setGeometry(pixels(control.twips));
                 // As in any dialog it is the default button: Enter, Return and Escape anywhere in
                 // the window click it.
@@ -86,12 +87,13 @@ InfoWindow::InfoWindow(const WindowDesign& design)
 void InfoWindow::setVisible(bool visible) {
     if (visible && !sized_) {
         sized_ = true;
+        platform::fitTextsToRoom(findChildren<platform::FixedLabel*>(), clientSize_);
+        clientSize_ = platform::makeRoomForTranslations(*this, clientSize_);
         if (fixedSize_) {
             setFixedSize(clientSize_);
         } else {
             resize(clientSize_);
         }
-        platform::fitTextsToRoom(findChildren<platform::FixedLabel*>(), clientSize_);
     }
     QWidget::setVisible(visible);
 }

@@ -2,12 +2,26 @@
 
 #include <QRect>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "platform/click_tracker.h"
 #include "platform/picture.h"
 
 class QPushButton;
+
+// A control's text as it is shown, and as it reads in English, where the two differ.
+struct ControlText {
+    ControlText(QString text) : shown(text), english(std::move(text)) {}  // NOLINT: the same
+    ControlText(QString translated, QString source)
+        : shown(std::move(translated)), english(std::move(source)) {}
+    ControlText arg(const ControlText& value) const {
+        return {shown.arg(value.shown), english.arg(value.english)};
+    }
+
+    QString shown;
+    QString english;
+};
 
 // What one control of an information window is and where it stands, in twips of the client
 // area. Controls are made in the order listed, so a later one lies over an earlier one.
@@ -20,7 +34,7 @@ struct ControlDesign {
     };
     Kind kind;
     const char* name;  // the object name, saying what the control shows
-    QString content;
+    ControlText content;
     QRect twips;
     QString doubleSizePath = {};  // a picture's path at twice the size, for dense displays
     QString pictureName = {};     // what a picture shows, for assistive technology

@@ -12,6 +12,11 @@ class InfoWindows {
     Q_DECLARE_TR_FUNCTIONS(InfoWindows)
 };
 
+// A control's text in the program's language and in English.
+ControlText text(const char* source) {
+    return {InfoWindows::tr(source), QString::fromUtf8(source)};
+}
+
 using Kind = ControlDesign::Kind;
 
 // What the About windows tell about the program's maker and author. The addresses are kept
@@ -27,13 +32,15 @@ constexpr Qt::WindowFlags kMinimiseClose = Qt::WindowMinimizeButtonHint | Qt::Wi
 constexpr Qt::WindowFlags kMinimiseMaximiseClose = kMinimiseClose | Qt::WindowMaximizeButtonHint;
 
 // Info > About > Dravonne, as the Board's menu names it.
-QString aboutDravonneMenuPath() {
+ControlText aboutDravonneMenuPath() {
     QStringList items;
+    QStringList english;
     for (const char* caption : {"&Info", "&About", "&Dravonne"}) {
         items << QCoreApplication::translate("Board", caption).remove(u'&');
+        english << QString::fromUtf8(caption).remove(u'&');
     }
     //: Between the menu items of a menu path, as in "Info->About->Dravonne".
-    return items.join(InfoWindows::tr("->"));
+    return {items.join(InfoWindows::tr("->")), english.join(QStringLiteral("->"))};
 }
 
 // The maker's logo, where both About windows that show it have it.
@@ -51,25 +58,33 @@ WindowDesign rules() {
             {6420, 3315},
             false,
             kMinimiseMaximiseClose,
-            {{Kind::OkButton, "ok", InfoWindows::tr("OK"), {2760, 2760, 855, 375}},
-             {Kind::CenteredText, "heading", InfoWindows::tr("Rules"), {2880, 120, 855, 255}},
+            {{Kind::OkButton,
+              "ok",
+              text(QT_TRANSLATE_NOOP("InfoWindows", "OK")),
+              {2760, 2760, 855, 375}},
+             {Kind::CenteredText,
+              "heading",
+              text(QT_TRANSLATE_NOOP("InfoWindows", "Rules")),
+              {2880, 120, 855, 255}},
              {Kind::Text,
               "goal",
-              InfoWindows::tr(
+              text(QT_TRANSLATE_NOOP(
+                  "InfoWindows",
                   "The goal of the game is to stack all cards of the same suit in increasing "
                   "order on the four spots in the middle of the board. In order to move a card, "
                   "you must first select it by clicking on it (it will then appear as the "
                   "selected card) and then click on card to which you wish to move it. You can "
-                  "only move a card if it is one of the 8 top cards on the side stacks."),
+                  "only move a card if it is one of the 8 top cards on the side stacks.")),
               {120, 480, 6135, 975}},
              {Kind::Text,
               "moves",
-              InfoWindows::tr(
+              text(QT_TRANSLATE_NOOP(
+                  "InfoWindows",
                   "A card can be only in two ways. First it can be moved onto one of the four "
                   "center stacks if its value is one greater than the card currently on the "
                   "satck and it is of the same suit.Second, it can be moved onto one of the "
                   "eight side stacks if the card being moved has value one less than the value "
-                  "of the top card on the stack, or if the stack is empty."),
+                  "of the top card on the stack, or if the stack is empty.")),
               {120, 1560, 6135, 1095}}}};
 }
 
@@ -85,23 +100,28 @@ WindowDesign aboutKetterline() {
               {360, 360, 480, 480},
               resources::programEmblemPath2x(),
               InfoWindows::tr("Ketterline icon")},
-             {Kind::OkButton, "ok", InfoWindows::tr("Ok"), {4440, 120, 1215, 375}},
+             {Kind::OkButton,
+              "ok",
+              text(QT_TRANSLATE_NOOP("InfoWindows", "Ok")),
+              {4440, 120, 1215, 375}},
              makerLogo(),
              {Kind::Text,
               "comments",
               //: %1 is an e-mail address.
-              InfoWindows::tr("If you have any comments or thoughts on this program, please send "
-                              "them to %1")
+              text(QT_TRANSLATE_NOOP("InfoWindows",
+                                     "If you have any comments or thoughts on this program, "
+                                     "please send them to %1"))
                   .arg(kCommentsAddress),
               {1200, 1080, 3135, 615}},
              {Kind::Text, "rightsNotice", kRightsNotice, {1200, 480, 3135, 255}},
              {Kind::Text,
               "author",
-              InfoWindows::tr("by %1").arg(InfoWindows::tr(kAuthor)),
+              text(QT_TRANSLATE_NOOP("InfoWindows", "by %1")).arg(text(kAuthor)),
               {1200, 720, 3135, 255}},
              {Kind::Text,
               "programName",
-              InfoWindows::tr("Ketterline version %1").arg(QStringLiteral("1.0")),
+              text(QT_TRANSLATE_NOOP("InfoWindows", "Ketterline version %1"))
+                  .arg(QStringLiteral("1.0")),
               {1200, 240, 3135, 255}}}};
 }
 
@@ -110,7 +130,10 @@ WindowDesign aboutDravonne() {
             {6300, 2235},
             false,
             kMinimiseClose,
-            {{Kind::OkButton, "ok", InfoWindows::tr("Ok"), {4440, 120, 1215, 375}},
+            {{Kind::OkButton,
+              "ok",
+              text(QT_TRANSLATE_NOOP("InfoWindows", "Ok")),
+              {4440, 120, 1215, 375}},
              makerLogo(),
              {Kind::Text,
               "homePageRequest",
@@ -118,14 +141,18 @@ WindowDesign aboutDravonne() {
               {1080, 1920, 2535, 1455}},
              {Kind::Text,
               "homePageOffer",
-              InfoWindows::tr(" Or, we will send you the current URL of Dravonne Software's home "
-                              "pae if you send an e-mail to:"),
+              text(QT_TRANSLATE_NOOP(
+                  "InfoWindows",
+                  " Or, we will send you the current URL of Dravonne Software's home "
+                  "pae if you send an e-mail to:")),
               {1080, 1200, 3255, 735}},
              {Kind::Text,
               "webSiteIntro",
-              InfoWindows::tr("To find out more about Dravonne Software and about other programs "
-                              "made by Dravonne Software you can visit our web site. Our website "
-                              "can be reached from the web site: "),
+              text(QT_TRANSLATE_NOOP(
+                  "InfoWindows",
+                  "To find out more about Dravonne Software and about other programs "
+                  "made by Dravonne Software you can visit our web site. Our website "
+                  "can be reached from the web site: ")),
               {1080, 120, 3135, 975}},
              {Kind::Text,
               "webAddress",
@@ -139,11 +166,15 @@ WindowDesign aboutAuthor() {
         {4695, 1155},
         false,
         kMinimiseClose,
-        {{Kind::OkButton, "ok", InfoWindows::tr("Ok"), {3360, 120, 1215, 375}},
+        {{Kind::OkButton,
+          "ok",
+          text(QT_TRANSLATE_NOOP("InfoWindows", "Ok")),
+          {3360, 120, 1215, 375}},
          {Kind::Text, "webAddress", QStringLiteral("     ") + kWebAddress, {120, 720, 3135, 255}},
          {Kind::Text,
           "intro",
-          InfoWindows::tr("To find out about the author, you can visit the web site:"),
+          text(QT_TRANSLATE_NOOP("InfoWindows",
+                                 "To find out about the author, you can visit the web site:")),
           {120, 240, 3135, 495}}}};
 }
 
@@ -152,45 +183,57 @@ WindowDesign license() {
             {4695, 1215},
             false,
             kMinimiseClose,
-            {{Kind::OkButton, "ok", InfoWindows::tr("Ok"), {3360, 120, 1215, 375}},
+            {{Kind::OkButton,
+              "ok",
+              text(QT_TRANSLATE_NOOP("InfoWindows", "Ok")),
+              {3360, 120, 1215, 375}},
              {Kind::Text,
               "note",
               //: %1 is the menu path to the About window of Dravonne Software.
-              InfoWindows::tr("The current License Agreement, and Registration Information are "
-                              "available  from the Dravonne Software Home Page (see %1)")
+              text(QT_TRANSLATE_NOOP("InfoWindows",
+                                     "The current License Agreement, and Registration Information "
+                                     "are available  from the Dravonne Software Home Page (see "
+                                     "%1)"))
                   .arg(aboutDravonneMenuPath()),
               {120, 240, 3135, 975}}}};
 }
 
 WindowDesign win() {
-    return {InfoWindows::tr("You Win"),
-            {2550, 1125},
-            true,
-            Qt::WindowCloseButtonHint,
-            {{Kind::OkButton, "ok", InfoWindows::tr("OK"), {840, 600, 855, 375}},
-             {Kind::Text,
-              "message",
-              InfoWindows::tr("Congratulations You Win!!"),
-              {240, 240, 2175, 375}}}};
+    return {
+        InfoWindows::tr("You Win"),
+        {2550, 1125},
+        true,
+        Qt::WindowCloseButtonHint,
+        {{Kind::OkButton, "ok", text(QT_TRANSLATE_NOOP("InfoWindows", "OK")), {840, 600, 855, 375}},
+         {Kind::Text,
+          "message",
+          text(QT_TRANSLATE_NOOP("InfoWindows", "Congratulations You Win!!")),
+          {240, 240, 2175, 375}}}};
 }
 
 WindowDesign gameOver() {
-    return {InfoWindows::tr("Game Over"),
-            {1560, 1095},
-            true,
-            Qt::WindowCloseButtonHint,
-            {{Kind::OkButton, "ok", InfoWindows::tr("OK"), {360, 480, 855, 375}},
-             {Kind::Text, "message", InfoWindows::tr("Sorry, Game Over"), {120, 120, 2175, 255}}}};
+    return {
+        InfoWindows::tr("Game Over"),
+        {1560, 1095},
+        true,
+        Qt::WindowCloseButtonHint,
+        {{Kind::OkButton, "ok", text(QT_TRANSLATE_NOOP("InfoWindows", "OK")), {360, 480, 855, 375}},
+         {Kind::Text,
+          "message",
+          text(QT_TRANSLATE_NOOP("InfoWindows", "Sorry, Game Over")),
+          {120, 120, 2175, 255}}}};
 }
 
 // It held a sequence timer that was never started; only its caption is left to show.
 WindowDesign timers() {
-    return {
-        InfoWindows::tr("Timers"),
-        {4680, 3195},
-        false,
-        kMinimiseMaximiseClose,
-        {{Kind::Text, "timerCaption", InfoWindows::tr("Sequence Timer"), {120, 720, 1335, 255}}}};
+    return {InfoWindows::tr("Timers"),
+            {4680, 3195},
+            false,
+            kMinimiseMaximiseClose,
+            {{Kind::Text,
+              "timerCaption",
+              text(QT_TRANSLATE_NOOP("InfoWindows", "Sequence Timer")),
+              {120, 720, 1335, 255}}}};
 }
 
 WindowDesign designOf(InfoWindowId id) {
