@@ -5,344 +5,344 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie n'a encore été distribuée. Appuyez sur Nouveau, ou choisissez Nouvelle partie dans le menu Fichier, pour distribuer les cartes.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 est toujours sélectionnée.</translation>
     </message>
     <message>
         <source>Nothing is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte n'est sélectionnée.</translation>
     </message>
     <message>
         <source>Side stack %1 now shows %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte %2 est maintenant sur le dessus de la pile latérale %1.</translation>
     </message>
     <message>
         <source>Side stack %1 is now empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pile latérale %1 est maintenant vide.</translation>
     </message>
     <message>
         <source>%1 moved onto %2.</source>
         <extracomment>%1 and %2 are cards, as &quot;seven of hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 a été déplacée sur la carte %2.</translation>
     </message>
     <message>
         <source>%1 moved to empty side stack %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 a été déplacée sur la pile latérale vide %2.</translation>
     </message>
     <message>
         <source>%1 moved home to the %2 center stack.</source>
         <extracomment>%2 is a suit, as &quot;hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 a été déplacée sur la pile centrale de %2.</translation>
     </message>
     <message>
         <source>home</source>
         <extracomment>Where a card can go: onto the center stack of its suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sur sa pile centrale</translation>
     </message>
     <message>
         <source>onto %1 on side stack %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sur la carte %1 de la pile latérale %2</translation>
     </message>
     <message>
         <source>to empty side stack %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sur la pile latérale vide %1</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two places a card can go, or all before the last, as &quot;A, B&quot; and the last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, or %2</source>
         <extracomment>The places a card can go but the last, joined.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de jeu</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Selected Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte sélectionnée</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Ketterline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ketterline</translation>
     </message>
     <message>
         <source>&amp;Dravonne</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dravonne</translation>
     </message>
     <message>
         <source>&amp;Author</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auteur</translation>
     </message>
     <message>
         <source>&amp;License</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licence</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes</translation>
     </message>
     <message>
         <source>Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacements</translation>
     </message>
     <message>
         <source>Read the cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les cartes</translation>
     </message>
     <message>
         <source>Where can it go</source>
-        <translation type="unfinished"></translation>
+        <translation>Où peut-elle aller</translation>
     </message>
     <message>
         <source>Nothing has been said yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a encore été annoncé.</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dix</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>valet</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>roi</translation>
     </message>
     <message>
         <source>%1 of clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de trèfle</translation>
     </message>
     <message>
         <source>%1 of hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de cœur</translation>
     </message>
     <message>
         <source>%1 of diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de carreau</translation>
     </message>
     <message>
         <source>%1 of spades</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de pique</translation>
     </message>
     <message>
         <source>Center stack, %1: %2</source>
         <extracomment>%1 is a suit, as &quot;hearts&quot;; %2 its top card, as &quot;three of hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pile centrale de %1 : %2</translation>
     </message>
     <message>
         <source>Center stack, %1: empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile centrale de %1 : vide</translation>
     </message>
     <message>
         <source>Side stack %1: empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile latérale %1 : vide</translation>
     </message>
     <message numerus="yes">
         <source>Side stack %1: %2 on top, %n card(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pile latérale %1 : %2 sur le dessus, %n carte</numerusform>
+            <numerusform>Pile latérale %1 : %2 sur le dessus, %n cartes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, selected</source>
         <extracomment>A place whose top card is the selected card; %1 is the place&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, sélectionnée</translation>
     </message>
     <message>
         <source>Selected card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte sélectionnée : %1</translation>
     </message>
     <message>
         <source>Selected card: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte sélectionnée : aucune</translation>
     </message>
     <message>
         <source>%1, top card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, carte du dessus</translation>
     </message>
     <message>
         <source>%1 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte sélectionnée : %1.</translation>
     </message>
     <message>
         <source>The %1 center stack does not take %2. Nothing is selected.</source>
         <extracomment>%1 is a suit, as &quot;hearts&quot;; %2 a card, as &quot;seven of hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La pile centrale de %1 n'accepte pas la carte %2. Aucune carte n'est sélectionnée.</translation>
     </message>
     <message>
         <source>%1 is no longer selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 n'est plus sélectionnée.</translation>
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie distribuée.</translation>
     </message>
     <message>
         <source>Center stack, %1: %2 on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile centrale de %1 : %2 sur le dessus.</translation>
     </message>
     <message>
         <source>Side stack %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pile latérale %1 est vide.</translation>
     </message>
     <message>
         <source>%1 on top</source>
         <extracomment>The last card of a stack read from the bottom; %1 is the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur le dessus</translation>
     </message>
     <message numerus="yes">
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pile latérale %1, %n carte en partant du bas : %2.</numerusform>
+            <numerusform>Pile latérale %1, %n cartes en partant du bas : %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>. </source>
         <extracomment>Between the names of the places, and after the last, when the board is read out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>There is no card here to move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a ici aucune carte à déplacer.</translation>
     </message>
     <message>
         <source>%1 can go %2.</source>
         <extracomment>%1 is a card, %2 where it can go, as &quot;onto eight of clubs on side stack 6 or home&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 peut aller %2.</translation>
     </message>
     <message>
         <source>%1 can go nowhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 ne peut aller nulle part.</translation>
     </message>
     <message>
         <source>If selected, %1 could go %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si elle était sélectionnée, la carte %1 pourrait aller %2.</translation>
     </message>
     <message>
         <source>If selected, %1 could go nowhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Même sélectionnée, la carte %1 ne pourrait aller nulle part.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l'option « %1 » nécessite une valeur</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue « %1 »</translation>
     </message>
     <message>
         <source>ketterline: %1 (see &apos;ketterline --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>ketterline : %1 (voir « ketterline --help »)</translation>
     </message>
     <message>
         <source>Usage: ketterline [options]
@@ -364,117 +364,135 @@ The window opens on the display named by WAYLAND_DISPLAY or DISPLAY.
 Exit status: 0 when the game ends normally, 1 when no display can be opened,
 2 for a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : ketterline [options]
+Ketterline, un jeu de réussite pour un seul joueur,
+qui se joue à la souris ou au clavier.
+
+Options :
+  -h, --help          afficher cette aide et quitter
+  -v, --version       afficher la version et quitter
+
+Les options de Qt fonctionnent aussi, entre autres :
+  -platform NOM       le fenêtrage : xcb (X11), wayland, offscreen, etc.
+  -display DISPLAY    l'affichage X où ouvrir la fenêtre, au lieu de $DISPLAY
+  -style NOM          l'apparence des contrôles, par exemple Fusion
+  -geometry LxH+X+Y   la taille et la position de la première fenêtre (X11)
+  -reverse            disposer les fenêtres de droite à gauche
+
+La fenêtre s'ouvre sur l'affichage désigné par WAYLAND_DISPLAY ou DISPLAY.
+Code de sortie : 0 si la partie se termine normalement, 1 si aucun affichage
+ne peut être ouvert, 2 si la ligne de commande est incorrecte.
+</translation>
     </message>
 </context>
 <context>
     <name>InfoWindows</name>
     <message>
         <source>the Ketterline authors</source>
-        <translation type="unfinished"></translation>
+        <translation>les auteurs de Ketterline</translation>
     </message>
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-&gt;</translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Dravonne Software</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The goal of the game is to stack all cards of the same suit in increasing order on the four spots in the middle of the board. In order to move a card, you must first select it by clicking on it (it will then appear as the selected card) and then click on card to which you wish to move it. You can only move a card if it is one of the 8 top cards on the side stacks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le but du jeu est d'empiler toutes les cartes de même couleur par ordre croissant sur les quatre emplacements au centre de la table. Pour déplacer une carte, sélectionnez-la d'abord d'un clic (elle apparaît alors comme carte sélectionnée), puis cliquez sur la carte où vous voulez la poser. Seules les 8 cartes du dessus des piles latérales peuvent être déplacées.</translation>
     </message>
     <message>
         <source>A card can be only in two ways. First it can be moved onto one of the four center stacks if its value is one greater than the card currently on the satck and it is of the same suit.Second, it can be moved onto one of the eight side stacks if the card being moved has value one less than the value of the top card on the stack, or if the stack is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte ne peut être déplacée que de deux façons. D'abord, sur l'une des quatre piles centrales, si elle est de la même couleur et de valeur immédiatement supérieure à la carte du dessus de la pile. Ensuite, sur l'une des huit piles latérales, si elle est de valeur immédiatement inférieure à la carte du dessus de la pile, ou si la pile est vide.</translation>
     </message>
     <message>
         <source>About Ketterline</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Ketterline</translation>
     </message>
     <message>
         <source>Ketterline icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Ketterline</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>If you have any comments or thoughts on this program, please send them to %1</source>
         <extracomment>%1 is an e-mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez des remarques ou des idées sur ce programme, envoyez-les à %1</translation>
     </message>
     <message>
         <source>by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>par %1</translation>
     </message>
     <message>
         <source>Ketterline version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketterline version %1</translation>
     </message>
     <message>
         <source>About Dravonne Software</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Dravonne Software</translation>
     </message>
     <message>
         <source> Or, we will send you the current URL of Dravonne Software&apos;s home pae if you send an e-mail to:</source>
-        <translation type="unfinished"></translation>
+        <translation> Vous pouvez aussi recevoir l'adresse actuelle du site de Dravonne Software en écrivant à :</translation>
     </message>
     <message>
         <source>To find out more about Dravonne Software and about other programs made by Dravonne Software you can visit our web site. Our website can be reached from the web site: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus sur Dravonne Software et sur les autres programmes de Dravonne Software, vous pouvez visiter notre site web. Il est accessible depuis le site : </translation>
     </message>
     <message>
         <source>About Author</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de l'auteur</translation>
     </message>
     <message>
         <source>To find out about the author, you can visit the web site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus sur l'auteur, visitez le site web :</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat de licence actuel et les informations d'enregistrement se trouvent sur la page d'accueil de Dravonne Software (voir %1)</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoire</translation>
     </message>
     <message>
         <source>Congratulations You Win!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations, vous avez gagné !</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Sorry, Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, la partie est terminée</translation>
     </message>
     <message>
         <source>Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètres</translation>
     </message>
     <message>
         <source>Sequence Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronomètre de séquence</translation>
     </message>
 </context>
 <context>
@@ -482,68 +500,68 @@ Exit status: 0 when the game ends normally, 1 when no display can be opened,
     <message>
         <source>, and </source>
         <extracomment>Between two reasons why no window could be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, et </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two things to do so that a window can be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ; </translation>
     </message>
     <message>
         <source>choose another with -platform or QT_QPA_PLATFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez une autre plateforme avec -platform ou QT_QPA_PLATFORM</translation>
     </message>
     <message>
         <source>no display is set (DISPLAY and WAYLAND_DISPLAY are empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage n'est défini (DISPLAY et WAYLAND_DISPLAY sont vides)</translation>
     </message>
     <message>
         <source>start ketterline from a desktop session, or set DISPLAY to a running X server (for example DISPLAY=:0)</source>
-        <translation type="unfinished"></translation>
+        <translation>lancez ketterline depuis une session de bureau, ou faites pointer DISPLAY vers un serveur X en cours d'exécution (par exemple DISPLAY=:0)</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>la variable DISPLAY n'est pas définie</translation>
     </message>
     <message>
         <source>set DISPLAY to a running X server (for example DISPLAY=:0)</source>
-        <translation type="unfinished"></translation>
+        <translation>faites pointer DISPLAY vers un serveur X en cours d'exécution (par exemple DISPLAY=:0)</translation>
     </message>
     <message>
         <source>the X display &quot;%1&quot; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l'affichage X « %1 » ne répond pas</translation>
     </message>
     <message>
         <source>check that the X server runs and lets you in, or set DISPLAY to another one</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifiez que le serveur X fonctionne et accepte votre connexion, ou faites pointer DISPLAY vers un autre affichage</translation>
     </message>
     <message>
         <source>check that the X server runs and lets you in, or give -display another one</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifiez que le serveur X fonctionne et accepte votre connexion, ou indiquez un autre affichage avec -display</translation>
     </message>
     <message>
         <source>the Wayland display &quot;%1&quot; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l'affichage Wayland « %1 » ne répond pas</translation>
     </message>
     <message>
         <source>check that the Wayland compositor runs, or set WAYLAND_DISPLAY to its socket</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifiez que le compositeur Wayland fonctionne, ou faites pointer WAYLAND_DISPLAY vers son socket</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>le plugin de plateforme Qt « %1 » n'est pas installé</translation>
     </message>
     <message>
         <source>install the package %1, or choose another with -platform or QT_QPA_PLATFORM</source>
-        <translation type="unfinished"></translation>
+        <translation>installez le paquet %1, ou choisissez une autre plateforme avec -platform ou QT_QPA_PLATFORM</translation>
     </message>
     <message>
         <source>the Qt platform &quot;%1&quot; did not start</source>
-        <translation type="unfinished"></translation>
+        <translation>la plateforme Qt « %1 » n'a pas démarré</translation>
     </message>
     <message>
         <source>ketterline: cannot open a window: %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ketterline : impossible d'ouvrir une fenêtre : %1 ; %2</translation>
     </message>
 </context>
 </TS>
