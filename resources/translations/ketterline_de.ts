@@ -330,19 +330,19 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>unerwartetes Argument '%1'</translation>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option '%1' braucht einen Wert</translation>
+        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option '%1'</translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>ketterline: %1 (see &apos;ketterline --help&apos;)</source>
-        <translation>ketterline: %1 (siehe 'ketterline --help')</translation>
+        <translation>ketterline: %1 (siehe &apos;ketterline --help&apos;)</translation>
     </message>
     <message>
         <source>Usage: ketterline [options]

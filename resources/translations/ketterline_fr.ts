@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Aucune partie n'a encore été distribuée. Appuyez sur Nouveau, ou choisissez Nouvelle partie dans le menu Fichier, pour distribuer les cartes.</translation>
+        <translation>Aucune partie n&apos;a encore été distribuée. Appuyez sur Nouveau, ou choisissez Nouvelle partie dans le menu Fichier, pour distribuer les cartes.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Nothing is selected.</source>
-        <translation>Aucune carte n'est sélectionnée.</translation>
+        <translation>Aucune carte n&apos;est sélectionnée.</translation>
     </message>
     <message>
         <source>Side stack %1 now shows %2.</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Nothing has been said yet.</source>
-        <translation>Rien n'a encore été annoncé.</translation>
+        <translation>Rien n&apos;a encore été annoncé.</translation>
     </message>
     <message>
         <source>clubs</source>
@@ -223,21 +223,21 @@
     <message>
         <source>Center stack, %1: %2</source>
         <extracomment>%1 is a suit, as &quot;hearts&quot;; %2 its top card, as &quot;three of hearts&quot;.</extracomment>
-        <translation>Pile centrale de %1 : %2</translation>
+        <translation>Pile centrale de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Center stack, %1: empty</source>
-        <translation>Pile centrale de %1 : vide</translation>
+        <translation>Pile centrale de %1&#xa0;: vide</translation>
     </message>
     <message>
         <source>Side stack %1: empty</source>
-        <translation>Pile latérale %1 : vide</translation>
+        <translation>Pile latérale %1&#xa0;: vide</translation>
     </message>
     <message numerus="yes">
         <source>Side stack %1: %2 on top, %n card(s)</source>
         <translation>
-            <numerusform>Pile latérale %1 : %2 sur le dessus, %n carte</numerusform>
-            <numerusform>Pile latérale %1 : %2 sur le dessus, %n cartes</numerusform>
+            <numerusform>Pile latérale %1&#xa0;: %2 sur le dessus, %n carte</numerusform>
+            <numerusform>Pile latérale %1&#xa0;: %2 sur le dessus, %n cartes</numerusform>
         </translation>
     </message>
     <message>
@@ -247,11 +247,11 @@
     </message>
     <message>
         <source>Selected card: %1</source>
-        <translation>Carte sélectionnée : %1</translation>
+        <translation>Carte sélectionnée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Selected card: none</source>
-        <translation>Carte sélectionnée : aucune</translation>
+        <translation>Carte sélectionnée&#xa0;: aucune</translation>
     </message>
     <message>
         <source>%1, top card</source>
@@ -259,16 +259,16 @@
     </message>
     <message>
         <source>%1 selected.</source>
-        <translation>Carte sélectionnée : %1.</translation>
+        <translation>Carte sélectionnée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The %1 center stack does not take %2. Nothing is selected.</source>
         <extracomment>%1 is a suit, as &quot;hearts&quot;; %2 a card, as &quot;seven of hearts&quot;.</extracomment>
-        <translation>La pile centrale de %1 n'accepte pas la carte %2. Aucune carte n'est sélectionnée.</translation>
+        <translation>La pile centrale de %1 n&apos;accepte pas la carte %2. Aucune carte n&apos;est sélectionnée.</translation>
     </message>
     <message>
         <source>%1 is no longer selected.</source>
-        <translation>La carte %1 n'est plus sélectionnée.</translation>
+        <translation>La carte %1 n&apos;est plus sélectionnée.</translation>
     </message>
     <message>
         <source>New game dealt.</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Center stack, %1: %2 on top.</source>
-        <translation>Pile centrale de %1 : %2 sur le dessus.</translation>
+        <translation>Pile centrale de %1&#xa0;: %2 sur le dessus.</translation>
     </message>
     <message>
         <source>Side stack %1 is empty.</source>
@@ -291,8 +291,8 @@
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
         <translation>
-            <numerusform>Pile latérale %1, %n carte en partant du bas : %2.</numerusform>
-            <numerusform>Pile latérale %1, %n cartes en partant du bas : %2.</numerusform>
+            <numerusform>Pile latérale %1, %n carte en partant du bas&#xa0;: %2.</numerusform>
+            <numerusform>Pile latérale %1, %n cartes en partant du bas&#xa0;: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>There is no card here to move.</source>
-        <translation>Il n'y a ici aucune carte à déplacer.</translation>
+        <translation>Il n&apos;y a ici aucune carte à déplacer.</translation>
     </message>
     <message>
         <source>%1 can go %2.</source>
@@ -330,19 +330,19 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu « %1 »</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>l'option « %1 » nécessite une valeur</translation>
+        <translation>l&apos;option «&#xa0;%1&#xa0;» nécessite une valeur</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>ketterline: %1 (see &apos;ketterline --help&apos;)</source>
-        <translation>ketterline : %1 (voir « ketterline --help »)</translation>
+        <translation>ketterline&#xa0;: %1 (voir «&#xa0;ketterline --help&#xa0;»)</translation>
     </message>
     <message>
         <source>Usage: ketterline [options]
@@ -364,23 +364,23 @@ The window opens on the display named by WAYLAND_DISPLAY or DISPLAY.
 Exit status: 0 when the game ends normally, 1 when no display can be opened,
 2 for a wrong command line.
 </source>
-        <translation>Utilisation : ketterline [options]
+        <translation>Utilisation&#xa0;: ketterline [options]
 Ketterline, un jeu de réussite pour un seul joueur,
 qui se joue à la souris ou au clavier.
 
-Options :
+Options&#xa0;:
   -h, --help          afficher cette aide et quitter
   -v, --version       afficher la version et quitter
 
-Les options de Qt fonctionnent aussi, entre autres :
-  -platform NOM       le fenêtrage : xcb (X11), wayland, offscreen, etc.
-  -display DISPLAY    l'affichage X où ouvrir la fenêtre, au lieu de $DISPLAY
-  -style NOM          l'apparence des contrôles, par exemple Fusion
+Les options de Qt fonctionnent aussi, entre autres&#xa0;:
+  -platform NOM       le fenêtrage&#xa0;: xcb (X11), wayland, offscreen, etc.
+  -display DISPLAY    l&apos;affichage X où ouvrir la fenêtre, au lieu de $DISPLAY
+  -style NOM          l&apos;apparence des contrôles, par exemple Fusion
   -geometry LxH+X+Y   la taille et la position de la première fenêtre (X11)
   -reverse            disposer les fenêtres de droite à gauche
 
-La fenêtre s'ouvre sur l'affichage désigné par WAYLAND_DISPLAY ou DISPLAY.
-Code de sortie : 0 si la partie se termine normalement, 1 si aucun affichage
+La fenêtre s&apos;ouvre sur l&apos;affichage désigné par WAYLAND_DISPLAY ou DISPLAY.
+Code de sortie&#xa0;: 0 si la partie se termine normalement, 1 si aucun affichage
 ne peut être ouvert, 2 si la ligne de commande est incorrecte.
 </translation>
     </message>
@@ -410,11 +410,11 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The goal of the game is to stack all cards of the same suit in increasing order on the four spots in the middle of the board. In order to move a card, you must first select it by clicking on it (it will then appear as the selected card) and then click on card to which you wish to move it. You can only move a card if it is one of the 8 top cards on the side stacks.</source>
-        <translation>Le but du jeu est d'empiler toutes les cartes de même couleur par ordre croissant sur les quatre emplacements au centre de la table. Pour déplacer une carte, sélectionnez-la d'abord d'un clic (elle apparaît alors comme carte sélectionnée), puis cliquez sur la carte où vous voulez la poser. Seules les 8 cartes du dessus des piles latérales peuvent être déplacées.</translation>
+        <translation>Le but du jeu est d&apos;empiler toutes les cartes de même couleur par ordre croissant sur les quatre emplacements au centre de la table. Pour déplacer une carte, sélectionnez-la d&apos;abord d&apos;un clic (elle apparaît alors comme carte sélectionnée), puis cliquez sur la carte où vous voulez la poser. Seules les 8 cartes du dessus des piles latérales peuvent être déplacées.</translation>
     </message>
     <message>
         <source>A card can be only in two ways. First it can be moved onto one of the four center stacks if its value is one greater than the card currently on the satck and it is of the same suit.Second, it can be moved onto one of the eight side stacks if the card being moved has value one less than the value of the top card on the stack, or if the stack is empty.</source>
-        <translation>Une carte ne peut être déplacée que de deux façons. D'abord, sur l'une des quatre piles centrales, si elle est de la même couleur et de valeur immédiatement supérieure à la carte du dessus de la pile. Ensuite, sur l'une des huit piles latérales, si elle est de valeur immédiatement inférieure à la carte du dessus de la pile, ou si la pile est vide.</translation>
+        <translation>Une carte ne peut être déplacée que de deux façons. D&apos;abord, sur l&apos;une des quatre piles centrales, si elle est de la même couleur et de valeur immédiatement supérieure à la carte du dessus de la pile. Ensuite, sur l&apos;une des huit piles latérales, si elle est de valeur immédiatement inférieure à la carte du dessus de la pile, ou si la pile est vide.</translation>
     </message>
     <message>
         <source>About Ketterline</source>
@@ -447,19 +447,19 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source> Or, we will send you the current URL of Dravonne Software&apos;s home pae if you send an e-mail to:</source>
-        <translation> Vous pouvez aussi recevoir l'adresse actuelle du site de Dravonne Software en écrivant à :</translation>
+        <translation> Vous pouvez aussi recevoir l&apos;adresse actuelle du site de Dravonne Software en écrivant à&#xa0;:</translation>
     </message>
     <message>
         <source>To find out more about Dravonne Software and about other programs made by Dravonne Software you can visit our web site. Our website can be reached from the web site: </source>
-        <translation>Pour en savoir plus sur Dravonne Software et sur les autres programmes de Dravonne Software, vous pouvez visiter notre site web. Il est accessible depuis le site : </translation>
+        <translation>Pour en savoir plus sur Dravonne Software et sur les autres programmes de Dravonne Software, vous pouvez visiter notre site web. Il est accessible depuis le site&#xa0;: </translation>
     </message>
     <message>
         <source>About Author</source>
-        <translation>À propos de l'auteur</translation>
+        <translation>À propos de l&apos;auteur</translation>
     </message>
     <message>
         <source>To find out about the author, you can visit the web site:</source>
-        <translation>Pour en savoir plus sur l'auteur, visitez le site web :</translation>
+        <translation>Pour en savoir plus sur l&apos;auteur, visitez le site web&#xa0;:</translation>
     </message>
     <message>
         <source>License</source>
@@ -468,7 +468,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>Le contrat de licence actuel et les informations d'enregistrement se trouvent sur la page d'accueil de Dravonne Software (voir %1)</translation>
+        <translation>Le contrat de licence actuel et les informations d&apos;enregistrement se trouvent sur la page d&apos;accueil de Dravonne Software (voir %1)</translation>
     </message>
     <message>
         <source>You Win</source>
@@ -476,7 +476,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Congratulations You Win!!</source>
-        <translation>Félicitations, vous avez gagné !</translation>
+        <translation>Félicitations, vous avez gagné&#xa0;!</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -505,7 +505,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     <message>
         <source>; </source>
         <extracomment>Between two things to do so that a window can be opened.</extracomment>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>choose another with -platform or QT_QPA_PLATFORM</source>
@@ -513,23 +513,23 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source>no display is set (DISPLAY and WAYLAND_DISPLAY are empty)</source>
-        <translation>aucun affichage n'est défini (DISPLAY et WAYLAND_DISPLAY sont vides)</translation>
+        <translation>aucun affichage n&apos;est défini (DISPLAY et WAYLAND_DISPLAY sont vides)</translation>
     </message>
     <message>
         <source>start ketterline from a desktop session, or set DISPLAY to a running X server (for example DISPLAY=:0)</source>
-        <translation>lancez ketterline depuis une session de bureau, ou faites pointer DISPLAY vers un serveur X en cours d'exécution (par exemple DISPLAY=:0)</translation>
+        <translation>lancez ketterline depuis une session de bureau, ou faites pointer DISPLAY vers un serveur X en cours d&apos;exécution (par exemple DISPLAY=:0)</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation>la variable DISPLAY n'est pas définie</translation>
+        <translation>la variable DISPLAY n&apos;est pas définie</translation>
     </message>
     <message>
         <source>set DISPLAY to a running X server (for example DISPLAY=:0)</source>
-        <translation>faites pointer DISPLAY vers un serveur X en cours d'exécution (par exemple DISPLAY=:0)</translation>
+        <translation>faites pointer DISPLAY vers un serveur X en cours d&apos;exécution (par exemple DISPLAY=:0)</translation>
     </message>
     <message>
         <source>the X display &quot;%1&quot; does not answer</source>
-        <translation>l'affichage X « %1 » ne répond pas</translation>
+        <translation>l&apos;affichage X «&#xa0;%1&#xa0;» ne répond pas</translation>
     </message>
     <message>
         <source>check that the X server runs and lets you in, or set DISPLAY to another one</source>
@@ -541,7 +541,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the Wayland display &quot;%1&quot; does not answer</source>
-        <translation>l'affichage Wayland « %1 » ne répond pas</translation>
+        <translation>l&apos;affichage Wayland «&#xa0;%1&#xa0;» ne répond pas</translation>
     </message>
     <message>
         <source>check that the Wayland compositor runs, or set WAYLAND_DISPLAY to its socket</source>
@@ -549,7 +549,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; is not installed</source>
-        <translation>le plugin de plateforme Qt « %1 » n'est pas installé</translation>
+        <translation>le plugin de plateforme Qt «&#xa0;%1&#xa0;» n&apos;est pas installé</translation>
     </message>
     <message>
         <source>install the package %1, or choose another with -platform or QT_QPA_PLATFORM</source>
@@ -557,11 +557,11 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the Qt platform &quot;%1&quot; did not start</source>
-        <translation>la plateforme Qt « %1 » n'a pas démarré</translation>
+        <translation>la plateforme Qt «&#xa0;%1&#xa0;» n&apos;a pas démarré</translation>
     </message>
     <message>
         <source>ketterline: cannot open a window: %1; %2</source>
-        <translation>ketterline : impossible d'ouvrir une fenêtre : %1 ; %2</translation>
+        <translation>ketterline&#xa0;: impossible d&apos;ouvrir une fenêtre&#xa0;: %1&#xa0;; %2</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Side stack %1 now shows %2.</source>
-        <translation>Ora in cima alla pila laterale %1 c'è la carta %2.</translation>
+        <translation>Ora in cima alla pila laterale %1 c&apos;è la carta %2.</translation>
     </message>
     <message>
         <source>Side stack %1 is now empty.</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>There is no card here to move.</source>
-        <translation>Qui non c'è nessuna carta da spostare.</translation>
+        <translation>Qui non c&apos;è nessuna carta da spostare.</translation>
     </message>
     <message>
         <source>%1 can go %2.</source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>l'opzione «%1» richiede un valore</translation>
+        <translation>l&apos;opzione «%1» richiede un valore</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -375,7 +375,7 @@ Opzioni:
 Funzionano anche le opzioni di Qt, tra cui:
   -platform NOME      il sistema grafico: xcb (X11), wayland, offscreen, ecc.
   -display DISPLAY    il display X su cui aprire la finestra, anziché $DISPLAY
-  -style NOME         l'aspetto dei controlli, per esempio Fusion
+  -style NOME         l&apos;aspetto dei controlli, per esempio Fusion
   -geometry LxA+X+Y   dimensioni e posizione della prima finestra (X11)
   -reverse            dispone le finestre da destra a sinistra
 
@@ -447,19 +447,19 @@ nessun display, 2 se la riga di comando è errata.
     </message>
     <message>
         <source> Or, we will send you the current URL of Dravonne Software&apos;s home pae if you send an e-mail to:</source>
-        <translation> Oppure ti invieremo l'URL attuale della home page di Dravonne Software se scrivi un'e-mail a:</translation>
+        <translation> Oppure ti invieremo l&apos;URL attuale della home page di Dravonne Software se scrivi un&apos;e-mail a:</translation>
     </message>
     <message>
         <source>To find out more about Dravonne Software and about other programs made by Dravonne Software you can visit our web site. Our website can be reached from the web site: </source>
-        <translation>Per saperne di più su Dravonne Software e sugli altri programmi di Dravonne Software puoi visitare il nostro sito web, raggiungibile dall'indirizzo: </translation>
+        <translation>Per saperne di più su Dravonne Software e sugli altri programmi di Dravonne Software puoi visitare il nostro sito web, raggiungibile dall&apos;indirizzo: </translation>
     </message>
     <message>
         <source>About Author</source>
-        <translation>Informazioni sull'autore</translation>
+        <translation>Informazioni sull&apos;autore</translation>
     </message>
     <message>
         <source>To find out about the author, you can visit the web site:</source>
-        <translation>Per saperne di più sull'autore puoi visitare il sito web:</translation>
+        <translation>Per saperne di più sull&apos;autore puoi visitare il sito web:</translation>
     </message>
     <message>
         <source>License</source>
@@ -509,7 +509,7 @@ nessun display, 2 se la riga di comando è errata.
     </message>
     <message>
         <source>choose another with -platform or QT_QPA_PLATFORM</source>
-        <translation>scegli un'altra piattaforma con -platform o QT_QPA_PLATFORM</translation>
+        <translation>scegli un&apos;altra piattaforma con -platform o QT_QPA_PLATFORM</translation>
     </message>
     <message>
         <source>no display is set (DISPLAY and WAYLAND_DISPLAY are empty)</source>
@@ -533,11 +533,11 @@ nessun display, 2 se la riga di comando è errata.
     </message>
     <message>
         <source>check that the X server runs and lets you in, or set DISPLAY to another one</source>
-        <translation>controlla che il server X sia in esecuzione e ti consenta l'accesso, oppure imposta DISPLAY su un altro display</translation>
+        <translation>controlla che il server X sia in esecuzione e ti consenta l&apos;accesso, oppure imposta DISPLAY su un altro display</translation>
     </message>
     <message>
         <source>check that the X server runs and lets you in, or give -display another one</source>
-        <translation>controlla che il server X sia in esecuzione e ti consenta l'accesso, oppure indica un altro display con -display</translation>
+        <translation>controlla che il server X sia in esecuzione e ti consenta l&apos;accesso, oppure indica un altro display con -display</translation>
     </message>
     <message>
         <source>the Wayland display &quot;%1&quot; does not answer</source>
@@ -553,7 +553,7 @@ nessun display, 2 se la riga di comando è errata.
     </message>
     <message>
         <source>install the package %1, or choose another with -platform or QT_QPA_PLATFORM</source>
-        <translation>installa il pacchetto %1, oppure scegli un'altra piattaforma con -platform o QT_QPA_PLATFORM</translation>
+        <translation>installa il pacchetto %1, oppure scegli un&apos;altra piattaforma con -platform o QT_QPA_PLATFORM</translation>
     </message>
     <message>
         <source>the Qt platform &quot;%1&quot; did not start</source>

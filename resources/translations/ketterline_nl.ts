@@ -330,19 +330,19 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>onverwacht argument '%1'</translation>
+        <translation>onverwacht argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>optie '%1' heeft een waarde nodig</translation>
+        <translation>optie &apos;%1&apos; heeft een waarde nodig</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>onbekende optie '%1'</translation>
+        <translation>onbekende optie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>ketterline: %1 (see &apos;ketterline --help&apos;)</source>
-        <translation>ketterline: %1 (zie 'ketterline --help')</translation>
+        <translation>ketterline: %1 (zie &apos;ketterline --help&apos;)</translation>
     </message>
     <message>
         <source>Usage: ketterline [options]
@@ -451,7 +451,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     </message>
     <message>
         <source>To find out more about Dravonne Software and about other programs made by Dravonne Software you can visit our web site. Our website can be reached from the web site: </source>
-        <translation>Meer over Dravonne Software en over andere programma's van Dravonne Software lees je op onze website. Onze website is te bereiken via de website: </translation>
+        <translation>Meer over Dravonne Software en over andere programma&apos;s van Dravonne Software lees je op onze website. Onze website is te bereiken via de website: </translation>
     </message>
     <message>
         <source>About Author</source>
@@ -529,7 +529,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     </message>
     <message>
         <source>the X display &quot;%1&quot; does not answer</source>
-        <translation>het X-display "%1" reageert niet</translation>
+        <translation>het X-display &quot;%1&quot; reageert niet</translation>
     </message>
     <message>
         <source>check that the X server runs and lets you in, or set DISPLAY to another one</source>
@@ -541,7 +541,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     </message>
     <message>
         <source>the Wayland display &quot;%1&quot; does not answer</source>
-        <translation>het Wayland-display "%1" reageert niet</translation>
+        <translation>het Wayland-display &quot;%1&quot; reageert niet</translation>
     </message>
     <message>
         <source>check that the Wayland compositor runs, or set WAYLAND_DISPLAY to its socket</source>
@@ -549,7 +549,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; is not installed</source>
-        <translation>de Qt-platformplug-in "%1" is niet geïnstalleerd</translation>
+        <translation>de Qt-platformplug-in &quot;%1&quot; is niet geïnstalleerd</translation>
     </message>
     <message>
         <source>install the package %1, or choose another with -platform or QT_QPA_PLATFORM</source>
@@ -557,7 +557,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     </message>
     <message>
         <source>the Qt platform &quot;%1&quot; did not start</source>
-        <translation>het Qt-platform "%1" is niet gestart</translation>
+        <translation>het Qt-platform &quot;%1&quot; is niet gestart</translation>
     </message>
     <message>
         <source>ketterline: cannot open a window: %1; %2</source>

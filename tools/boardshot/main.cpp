@@ -1,8 +1,8 @@
-// ketterline_boardshot OUTPUT_DIR
+// ketterline_boardshot [--language LANGUAGE] OUTPUT_DIR
 // Writes start.png, dealt.png and midgame.png: the Board as it opens, right after a deal
 // from a fixed seed, and in the middle of a game with a card selected and a side stack
 // emptied; then one picture of each information window the Info menu shows. Runs
-// offscreen; needs no display.
+// offscreen; needs no display. In English unless a language is given ("de", "pt_BR", ...).
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "game/random_source.h"
+#include "platform/translations.h"
 #include "program.h"
 #include "resources/pictures.h"
 
@@ -62,11 +63,15 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    const bool language = argc == 4 && QByteArray(argv[1]) == "--language";
+    if (argc != 2 && !language) {
+        std::fprintf(stderr, "usage: %s [--language LANGUAGE] OUTPUT_DIR\n", argv[0]);
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    platform::Translations translations(
+        QLocale(language ? QString::fromLatin1(argv[2]) : QStringLiteral("en")));
+    translations.install();
+    const QDir dir(QString::fromLocal8Bit(argv[argc - 1]));
     QDir().mkpath(dir.path());
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
