@@ -88,6 +88,8 @@ void BoardWindow::setVisible(bool visible) {
                                                          : menu->sizeHint().height();
         resize(client.width(), client.height() + menuHeight);
         platform::fitTextsToRoom(cardArea_->findChildren<platform::FixedLabel*>(), client);
+        // A longer translation of "New" or of the heading widens into the room beside it.
+        platform::makeRoomForTranslations(*cardArea_, client);
     }
     QMainWindow::setVisible(visible);
 }

@@ -47,7 +47,8 @@ void CardArea::addImages() {
     selectedCard_ = &addImage(boardLayout::kSelectedCardBox, keyOf({}));
     // The heading is a child widget and lies above every image.
     new platform::FixedLabel(words::text(words::Text::SelectedCardHeading),
-                             boardLayout::kSelectedCardHeading, this);
+                             boardLayout::kSelectedCardHeading, this, Qt::AlignLeft,
+                             words::english(words::Text::SelectedCardHeading));
 }
 
 void CardArea::click(const platform::Image* image) {

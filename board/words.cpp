@@ -84,7 +84,9 @@ QString destinationList(const BoardState& board, Card card, const Destinations& 
 
 }  // namespace
 
-QString text(Text which) {
+namespace {
+
+const char* sourceOf(Text which) {
     static const char* const kTexts[] = {QT_TRANSLATE_NOOP("Board", "Board"),
                                          QT_TRANSLATE_NOOP("Board", "New"),
                                          QT_TRANSLATE_NOOP("Board", "Selected Card"),
@@ -104,8 +106,18 @@ QString text(Text which) {
                                          QT_TRANSLATE_NOOP("Board", "Read the cards"),
                                          QT_TRANSLATE_NOOP("Board", "Where can it go"),
                                          QT_TRANSLATE_NOOP("Board", "Nothing has been said yet.")};
-    const char* source = kTexts[static_cast<int>(which)];
+    return kTexts[static_cast<int>(which)];
+}
+
+}  // namespace
+
+QString text(Text which) {
+    const char* source = sourceOf(which);
     return *source ? Board::tr(source) : QString();
+}
+
+QString english(Text which) {
+    return QString::fromUtf8(sourceOf(which));
 }
 
 QString suitName(int suit) {

@@ -37,6 +37,8 @@ enum class Text {
     NothingSaidYet
 };
 QString text(Text which);
+// The same text in English, as it stands in the sources.
+QString english(Text which);
 
 // "seven of hearts", "queen of spades"; empty for anything that is not a card.
 QString cardName(Card card);

@@ -58,6 +58,9 @@ desktop_start_x() {
     mkdir -m 0700 "$work/runtime"
     export XDG_RUNTIME_DIR=$work/runtime
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    # The tests read the program's English texts, whatever the desktop's language is.
+    export LC_ALL=C.UTF-8
+    unset LANGUAGE
 }
 
 desktop_start_buses() {

@@ -20,15 +20,22 @@ struct Finished {
     QString err;
 };
 
-// The environment of a shell on a machine without any display, plus the given variables.
+// The environment of a shell on a machine without any display, in English unless the given
+// variables say otherwise, plus those variables ("NAME=" removes NAME).
 Finished runProgram(const QStringList& arguments, const QStringList& variables = {},
                     const QString& program = KETTERLINE_PROGRAM) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
+                             "LANGUAGE", "LC_MESSAGES", "LANG"}) {
         environment.remove(QString::fromLatin1(name));
     }
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     for (const QString& variable : variables) {
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        if (variable.endsWith(u'=')) {
+            environment.remove(variable.chopped(1));
+        } else {
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        }
     }
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -67,6 +74,54 @@ void expectOneLine(const QString& text, const QString& part) {
     EXPECT_TRUE(text.endsWith('\n') && text.count('\n') == 1) << text.toStdString();
     EXPECT_TRUE(text.contains(part)) << text.toStdString() << "\nlacks: " << part.toStdString();
 }
+
+// The desktop's language as the program reads it, here in the first line of --help.
+struct LanguageCase {
+    const char* name;
+    QStringList variables;
+    const char* firstLine;
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ProgramLanguage : public testing::TestWithParam<LanguageCase> {};
+
+TEST_P(ProgramLanguage, FollowsTheDesktopAndFallsBackToEnglish) {
+    const Finished run = runProgram({QStringLiteral("--help")}, GetParam().variables);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.section(u'\n', 0, 0).toStdString(), GetParam().firstLine)
+        << run.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environment, ProgramLanguage,
+    testing::Values(
+        LanguageCase{"German",
+                     {"LC_ALL=", "LANGUAGE=de", "LANG=de_DE.UTF-8"},
+                     "Aufruf: ketterline [Optionen]"},
+        LanguageCase{"GermanFromLangAlone",
+                     {"LC_ALL=", "LANG=de_DE.UTF-8"},
+                     "Aufruf: ketterline [Optionen]"},
+        LanguageCase{"RussianFromLcMessages",
+                     {"LC_ALL=", "LC_MESSAGES=ru_RU.UTF-8"},
+                     "Использование: ketterline [параметры]"},
+        LanguageCase{"EnglishFirstInTheList",
+                     {"LC_ALL=", "LANGUAGE=en:de", "LANG=de_DE.UTF-8"},
+                     "Usage: ketterline [options]"},
+        LanguageCase{"CLocaleOverLanguage",
+                     {"LC_ALL=C", "LANGUAGE=de", "LANG=de_DE.UTF-8"},
+                     "Usage: ketterline [options]"},
+        LanguageCase{"PosixMessagesOverLanguage",
+                     {"LC_ALL=", "LC_MESSAGES=POSIX", "LANGUAGE=de", "LANG=de_DE.UTF-8"},
+                     "Usage: ketterline [options]"},
+        LanguageCase{"NoTranslation",
+                     {"LC_ALL=", "LANGUAGE=sv", "LANG=sv_SE.UTF-8"},
+                     "Usage: ketterline [options]"},
+        LanguageCase{
+            "Malformed", {"LC_ALL=", "LANGUAGE=:::", "LANG=@@.x"}, "Usage: ketterline [options]"}),
+    [](const testing::TestParamInfo<LanguageCase>& info) { return info.param.name; });
 
 TEST(ProgramStart, HelpAndVersionNeedNoDisplay) {
     const Finished help = runProgram({"--help"});
