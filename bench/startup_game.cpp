@@ -7,17 +7,28 @@
 #include "bench/startup_session.h"
 #include "command_line.h"
 #include "game/random_source.h"
+#include "platform/translations.h"
 #include "program.h"
 #include "resources/pictures.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
     // Without arguments this only finds that there are none; the "main" mark follows it.
-    if (const std::optional<int> status = command_line::handle(argc, argv)) {
+    platform::Translations translations(platform::desktopLanguage());
+    const auto say = [&translations](const char* source) {
+        return translations.translate("CommandLine", source).toStdString();
+    };
+    if (const std::optional<int> status = command_line::handle(argc, argv, say)) {
         return *status;
     }
     startup::nameForDesktop();
-    startup_bench::Session session(argc, argv, startup::makeApplication);
+    const auto makeApplication = [&translations](int& count, char** arguments) {
+        return startup::makeApplication(count, arguments, [&translations](const char* source) {
+            return translations.translate("Startup", source);
+        });
+    };
+    startup_bench::Session session(argc, argv, makeApplication);
+    translations.install();
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;

@@ -11,6 +11,7 @@
 #include "bench/startup_session.h"
 #include "command_line.h"
 #include "game/random_source.h"
+#include "platform/translations.h"
 #include "program.h"
 #include "resources/pictures.h"
 #include "startup.h"
@@ -35,11 +36,21 @@ constexpr Made kMadeAfterShow[] = {{InfoWindowId::Timers, "Timers"},
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = command_line::handle(argc, argv)) {
+    platform::Translations translations(platform::desktopLanguage());
+    const auto say = [&translations](const char* source) {
+        return translations.translate("CommandLine", source).toStdString();
+    };
+    if (const std::optional<int> status = command_line::handle(argc, argv, say)) {
         return *status;
     }
     startup::nameForDesktop();
-    startup_bench::Session session(argc, argv, startup::makeApplication, startup_bench::Peaks::Yes);
+    const auto makeApplication = [&translations](int& count, char** arguments) {
+        return startup::makeApplication(count, arguments, [&translations](const char* source) {
+            return translations.translate("Startup", source);
+        });
+    };
+    startup_bench::Session session(argc, argv, makeApplication, startup_bench::Peaks::Yes);
+    translations.install();
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
     session.mark("window_icon");
     const QIcon icon = QApplication::windowIcon();

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -70,7 +71,7 @@ private:
 enum class Peaks { No, Yes };
 
 // Makes the application of a start-up program.
-using MakeApplication = std::unique_ptr<QApplication> (*)(int& argc, char** argv);
+using MakeApplication = std::function<std::unique_ptr<QApplication>(int& argc, char** argv)>;
 
 inline std::unique_ptr<QApplication> plainApplication(int& argc, char** argv) {
     return std::make_unique<QApplication>(argc, argv);
