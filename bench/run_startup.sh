@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the game against an empty Qt main window, under Xvfb.
 #
-#   bash bench/run_startup.sh [--phases] [RUNS]    # RUNS per program, default 30
+#   bash bench/run_startup.sh [--phases | --languages] [RUNS]    # RUNS per program, default 30
 #
 # Builds the start-up targets in build-bench/ (Release), starts Xvfb on display :97 unless a
 # server already answers there (and stops only the one it started), then runs startup_driver:
 # baseline, game and baseline_text (the baseline with one label and one button) in turn,
 # RUNS times each after 3 warm-up rounds; ratios are to the baseline. With --phases it runs
-# startup_phases instead of the game, to see where time and memory go. Set BENCH_NO_BUILD=1
+# startup_phases instead of the game, to see where time and memory go; with --languages it runs
+# the game in English and in German instead (ratios to English). Set BENCH_NO_BUILD=1
 # to skip the build, BENCH_DISPLAY to use another display.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-bench"
 game=startup_game
+languages=false
 if [[ "${1:-}" == --phases ]]; then
     game=startup_phases
+    shift
+elif [[ "${1:-}" == --languages ]]; then
+    languages=true
     shift
 fi
 runs=${1:-30}
@@ -50,8 +55,12 @@ fi
 
 echo "$(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "display $display (xcb)"
+if $languages; then
+    programs=("english@en_US=$build/bench/startup_game" "german@de_DE=$build/bench/startup_game")
+else
+    programs=("baseline=$build/bench/startup_baseline" "game=$build/bench/$game"
+              "baseline_text=$build/bench/startup_baseline_text")
+fi
 DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" \
-    "$build/bench/startup_driver" --runs "$runs" --warmup 3 \
-    "baseline=$build/bench/startup_baseline" "game=$build/bench/$game" \
-    "baseline_text=$build/bench/startup_baseline_text"
+    "$build/bench/startup_driver" --runs "$runs" --warmup 3 "${programs[@]}"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

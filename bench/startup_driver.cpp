@@ -1,8 +1,10 @@
 // Runs start-up programs alternately, each one many times, and reports how long each took from
 // just before it was spawned to its first painted window, and its peak memory.
 //
-//   startup_driver [--runs N] [--warmup W] NAME=PROGRAM [NAME=PROGRAM ...]
+//   startup_driver [--runs N] [--warmup W] NAME[@LANGUAGE]=PROGRAM [NAME[@LANGUAGE]=PROGRAM ...]
 //
+// A program given with a language ("game@de") runs with LANGUAGE and LANG set to it and LC_ALL
+// and LC_MESSAGES unset, so that two languages of one program can be compared.
 // Each program prints "mark <name> <CLOCK_MONOTONIC ns>" lines (see startup_session.h) and exits
 // at its first painted window. The driver reads CLOCK_MONOTONIC right before posix_spawn, so a
 // time covers exec, dynamic loading, static initialisation, main and the first paint. Peak
@@ -26,6 +28,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 extern char** environ;
@@ -41,6 +44,7 @@ long long monotonicNs() {
 struct Program {
     std::string name;
     std::string path;
+    std::vector<std::string> environment;              // empty for the driver's own
     std::vector<std::string> markOrder;                // as first seen
     std::map<std::string, std::vector<double>> marks;  // ms since spawn, per run
     std::vector<std::string> peakOrder;
@@ -54,7 +58,22 @@ struct RunResult {
     long maxRssKiB = 0;
 };
 
-std::optional<RunResult> runOnce(const std::string& path) {
+// The driver's environment for a program in `language`.
+std::vector<std::string> environmentFor(const std::string& language) {
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string_view entry(*variable);
+        const std::string_view name = entry.substr(0, entry.find('='));
+        if (name != "LANGUAGE" && name != "LANG" && name != "LC_ALL" && name != "LC_MESSAGES") {
+            environment.emplace_back(entry);
+        }
+    }
+    environment.push_back("LANGUAGE=" + language);
+    environment.push_back("LANG=" + language + ".UTF-8");
+    return environment;
+}
+
+std::optional<RunResult> runOnce(const std::string& path, std::vector<std::string> environment) {
     int fds[2];
     if (pipe(fds) != 0) {
         std::perror("pipe");
@@ -71,7 +90,13 @@ std::optional<RunResult> runOnce(const std::string& path) {
 
     pid_t pid = 0;
     const long long start = monotonicNs();
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    std::vector<char*> variables;
+    for (std::string& variable : environment) {
+        variables.push_back(variable.data());
+    }
+    variables.push_back(nullptr);
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv,
+                                    environment.empty() ? environ : variables.data());
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     if (spawned != 0) {
@@ -148,7 +173,8 @@ double median(std::vector<double> values) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: startup_driver [--runs N] [--warmup W] NAME=PROGRAM...\n");
+    std::fprintf(stderr,
+                 "usage: startup_driver [--runs N] [--warmup W] NAME[@LANGUAGE]=PROGRAM...\n");
     return 2;
 }
 
@@ -163,7 +189,18 @@ int main(int argc, char* argv[]) {
         if ((arg == "--runs" || arg == "--warmup") && i + 1 < argc) {
             (arg == "--runs" ? runs : warmup) = std::atoi(argv[++i]);
         } else if (const auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
-            programs.push_back(Program{arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}, {}, {}});
+            const std::string name = arg.substr(0, eq);
+            const auto at = name.find('@');
+            programs.push_back(Program{name,
+                                       arg.substr(eq + 1),
+                                       at == std::string::npos
+                                           ? std::vector<std::string>{}
+                                           : environmentFor(name.substr(at + 1)),
+                                       {},
+                                       {},
+                                       {},
+                                       {},
+                                       {}});
         } else {
             return usage();
         }
@@ -179,10 +216,10 @@ int main(int argc, char* argv[]) {
             Program& program = programs[round % 2 == 0 ? k : programs.size() - 1 - k];
             // A start that fails (under load the X server has now and then refused a
             // connection) is run again, up to twice; it is counted and reported.
-            std::optional<RunResult> result = runOnce(program.path);
+            std::optional<RunResult> result = runOnce(program.path, program.environment);
             for (int retry = 0; !result && retry < 2; ++retry) {
                 ++failedStarts;
-                result = runOnce(program.path);
+                result = runOnce(program.path, program.environment);
             }
             if (!result) {
                 return 1;
