@@ -1,10 +1,12 @@
 """Plays the running game with the keyboard while Orca listens, and checks what Orca says and puts
 on braille after each step of orca_speech_steps.py, as Orca's debug log tells it ("SPEECH OUTPUT:
 '...'", "BRAILLE LINE:  '...'").
-    orca_speech.py ORCA_LOG WINDOW_ID PROGRAM_PID [--record]
-The deal is random: the board is read through the AT-SPI bus, as a screen reader reads it, to find
-the moves the steps make, and dealt again until it has them. With --record nothing is checked:
-each step's keys are sent and all Orca says until it falls silent is printed."""
+    orca_speech.py ORCA_LOG WINDOW_ID PROGRAM_PID [--language de] [--record]
+The program runs in English, or with --language de in German and then plays GERMAN_STEPS: the
+cards and places are read in the program's language. The deal is random: the board is read
+through the AT-SPI bus, as a screen reader reads it, to find the moves the steps make, and dealt
+again until it has them. With --record nothing is checked: each step's keys are sent and all Orca
+says until it falls silent is printed."""
 import os
 import re
 import string
@@ -14,20 +16,67 @@ import time
 
 import pyatspi
 
-from orca_speech_steps import NEVER, STEPS
+from orca_speech_steps import GERMAN_STEPS, NEVER, STEPS
 
-RANKS = ["ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack",
-         "queen", "king"]
-SUITS = ["clubs", "hearts", "diamonds", "spades"]
-CARD = re.compile(r"\b(%s) of (%s)\b" % ("|".join(RANKS), "|".join(SUITS)))
-ANY_CARD = CARD.pattern
+
+class Language:
+    """How the program names the cards and places in one language. card is the form of a card's
+    name, with {rank} and {suit}; side and center are the start of a side stack's name (with {n},
+    its number) and of a center stack's (with {suit}); on_top follows the top card in a side
+    stack's name; new is the name of the New button. The forms are put into expressions as they
+    are: they hold letters, spaces, commas and hyphens only."""
+
+    def __init__(self, ranks, suits, card, side, center, on_top, new):
+        self.ranks, self.suits = ranks, suits
+        self.card_form, self.side_form, self.center_form = card, side, center
+        self.on_top, self.new = on_top, new
+        self.card_re = re.compile(r"\b%s\b" % card.format(
+            rank="(?P<rank>%s)" % "|".join(ranks), suit="(?P<suit>%s)" % "|".join(suits)))
+        # The same without its groups, to be put into the steps' expressions.
+        self.any_card = re.sub(r"\(\?P<\w+>", "(?:", self.card_re.pattern)
+
+    def card(self, rank, suit):
+        """The name of a card: rank from 1 (ace) to 13 (king), suit one of self.suits."""
+        return self.card_form.format(rank=self.ranks[rank - 1], suit=suit)
+
+    def side(self, n):
+        """An expression for the start of a side stack's name: n its number, or an expression."""
+        return self.side_form.format(n=n) + r"\b"
+
+    def center(self, suit):
+        return self.center_form.format(suit=suit) + r"\b"
+
+
+ENGLISH = Language(
+    ranks=["ace", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "jack",
+           "queen", "king"],
+    suits=["clubs", "hearts", "diamonds", "spades"],
+    card="{rank} of {suit}", side="Side stack {n}", center="Center stack, {suit}",
+    on_top=" on top", new="New")
+
+# As resources/translations/ketterline_de.ts has them.
+GERMAN = Language(
+    ranks=["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun", "Zehn",
+           "Bube", "Dame", "König"],
+    suits=["Kreuz", "Herz", "Karo", "Pik"],
+    card="{suit}-{rank}", side="Seitenstapel {n}", center="Mittelstapel {suit}",
+    on_top=" oben", new="Neu")
+
+LANGUAGES = {"en": (ENGLISH, STEPS), "de": (GERMAN, GERMAN_STEPS)}
 
 STEP_SECONDS = 30  # for a step's speech to come; the sanitizer build is slow
 SETTLE_SECONDS = 0.5  # after a step's speech, for what follows it at once
 RECORD_QUIET_SECONDS = 2.5
 
 orca_log, window, program_pid = sys.argv[1], sys.argv[2], int(sys.argv[3])
-recording = "--record" in sys.argv[4:]
+arguments = sys.argv[4:]
+recording = "--record" in arguments
+language_code = (arguments[arguments.index("--language") + 1] if "--language" in arguments
+                 else "en")
+if language_code not in LANGUAGES:
+    print("FAILED: no steps for the language %r" % language_code)
+    sys.exit(1)
+LANGUAGE, LANGUAGE_STEPS = LANGUAGES[language_code]
 
 
 class OrcaLog:
@@ -101,10 +150,10 @@ def application():
 
 def place_key(name):
     """("side", 3) or ("center", "hearts") for a place's accessible name, else None."""
-    side = re.match(r"Side stack ([1-8])\b", name)
+    side = re.match(LANGUAGE.side("([1-8])"), name)
     if side:
         return ("side", int(side.group(1)))
-    center = re.match(r"Center stack, (%s)\b" % "|".join(SUITS), name)
+    center = re.match(LANGUAGE.center("(%s)" % "|".join(LANGUAGE.suits)), name)
     return ("center", center.group(1)) if center else None
 
 
@@ -112,7 +161,7 @@ def grid_position(key):
     """Row and column of a place: four rows of side stack 5..8, center stack, side stack 1..4."""
     kind, which = key
     if kind == "center":
-        return SUITS.index(which), 1
+        return LANGUAGE.suits.index(which), 1
     return (which - 5, 0) if which >= 5 else (which - 1, 2)
 
 
@@ -132,25 +181,38 @@ class Board:
             if node.getState().contains(pyatspi.STATE_FOCUSED):
                 self.focused = key
 
-    def top(self, key):
-        """The top card's name, or None for an empty stack: the card the place's name says is
-        "on top", else the first card it names."""
+    def top_match(self, key):
+        """The top card's name matched, or None for an empty stack: the card the place's name
+        says is "on top", else the first card it names."""
         told = self.names.get(key, "").split(":", 1)[-1]
-        card = re.search(CARD.pattern + " on top", told) or CARD.search(told)
-        return card.group(0).replace(" on top", "") if card else None
+        on_top = re.search(LANGUAGE.card_re.pattern + LANGUAGE.on_top, told)
+        if on_top:
+            return LANGUAGE.card_re.match(told, on_top.start())
+        return LANGUAGE.card_re.search(told)
+
+    def top(self, key):
+        card = self.top_match(key)
+        return card.group(0) if card else None
 
     def rank(self, key):
-        card = self.top(key)
-        return RANKS.index(card.split()[0]) + 1 if card else 0
+        card = self.top_match(key)
+        return LANGUAGE.ranks.index(card.group("rank")) + 1 if card else 0
+
+    def suit(self, key):
+        card = self.top_match(key)
+        return card.group("suit") if card else None
 
     def dealt(self):
         return (len(self.names) == 12 and
-                all(self.rank(("center", suit)) == 1 for suit in SUITS) and
+                all(self.rank(("center", suit)) == 1 for suit in LANGUAGE.suits) and
                 all(self.rank(("side", n)) > 1 for n in range(1, 9)))
 
     def fields(self):
+        """The step's names of the top cards: $top1 .. $top8, and $center_clubs ... named by
+        the English suits in every language."""
         values = {"top%d" % n: self.top(("side", n)) or "empty" for n in range(1, 9)}
-        values.update({"center_" + suit: self.top(("center", suit)) or "empty" for suit in SUITS})
+        values.update({"center_" + english: self.top(("center", suit)) or "empty"
+                       for english, suit in zip(ENGLISH.suits, LANGUAGE.suits)})
         return values
 
 
@@ -158,7 +220,7 @@ def moves_of(board):
     """The moves the steps make, for the board just dealt, or None when it has not got them."""
     tops = {n: board.top(("side", n)) for n in range(1, 9)}
     ranks = {n: board.rank(("side", n)) for n in range(1, 9)}
-    suit = {n: tops[n].split()[-1] for n in tops}
+    suit = {n: board.suit(("side", n)) for n in tops}
     for source in tops:
         for onto in tops:
             if ranks[onto] != ranks[source] + 1:
@@ -173,10 +235,10 @@ def moves_of(board):
                         "source": str(source), "card": tops[source],
                         "onto": str(onto), "onto_card": tops[onto],
                         "home": str(home), "home_card": tops[home], "home_suit": suit[home],
-                        "home_ace": "ace of " + suit[home],
+                        "home_ace": LANGUAGE.card(1, suit[home]),
                         "refused": str(refused), "refused_card": tops[refused],
                         "refused_suit": suit[refused],
-                        "refused_center_card": RANKS[center_top - 1] + " of " + suit[refused],
+                        "refused_center_card": LANGUAGE.card(center_top, suit[refused]),
                     }
     return None
 
@@ -232,7 +294,7 @@ def go_to(speech, target):
     for arrow in arrows:
         press(arrow)
     kind, which = target.split()
-    name = r"^Side stack %s\b" % which if kind == "side" else r"^Center stack, %s\b" % which
+    name = "^" + (LANGUAGE.side(which) if kind == "side" else LANGUAGE.center(which))
     if not wait_until(lambda: any(re.search(name, t) for _, t in speech.since(mark)),
                       STEP_SECONDS):
         fail("Orca did not say %s after %s:\n%s" % (target, " ".join(arrows),
@@ -244,7 +306,7 @@ def go_to(speech, target):
 
 def fill(template, fields, escape=True):
     values = {name: re.escape(value) if escape else value for name, value in fields.items()}
-    values["any_card"] = ANY_CARD
+    values["any_card"] = LANGUAGE.any_card
     return string.Template(template).safe_substitute(values)
 
 
@@ -369,8 +431,9 @@ def main():
     speech = OrcaLog(orca_log)
     mark = speech.read()
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-    # "New" has the focus at start, which Orca says last when the window gets the focus.
-    if not wait_until(lambda: any(re.match(r"New push button", t)
+    # "New" ("Neu") has the focus at start, which Orca says last when the window gets the focus.
+    new_button = LANGUAGE.new + " push button"
+    if not wait_until(lambda: any(re.match(new_button, t)
                                   for _, t in speech.since(mark)), STEP_SECONDS):
         fail("Orca did not read the window and its New button:\n" + show(speech.since(mark)))
 
@@ -390,7 +453,7 @@ def main():
 
     first = speech.read()
     heard = []  # each step's expectations as it checked them
-    for number, step in enumerate(STEPS, 1):
+    for number, step in enumerate(LANGUAGE_STEPS, 1):
         heard.append(run_step(speech, number, step, moves))
     if recording:
         return

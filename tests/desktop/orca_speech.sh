@@ -2,7 +2,9 @@
 # What the screen reader Orca says while the game is played with the keyboard: on an Xvfb of its
 # own, with a session bus and the AT-SPI bus of its own, Orca runs with a speech server that only
 # logs (orca/logonly_speech.py) and settings of its own, then the game; orca_speech.py plays the
-# steps of orca_speech_steps.py and checks Orca's log after each.
+# steps of orca_speech_steps.py and checks Orca's log after each. The game runs twice: in English
+# (STEPS), and then in German (GERMAN_STEPS), with the desktop's language German for the game
+# only; Orca speaks English both times.
 #   orca_speech.sh PROGRAM [--record]
 # --record checks nothing: it prints what Orca says and brailles after each step. With
 # KETTERLINE_ORCA_LOG=FILE set, Orca's whole debug log is kept in FILE.
@@ -100,13 +102,40 @@ orca_started() {
 }
 wait_for 600 orca_started || fail "Orca did not say 'Screen reader on.' within 60 s"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
+# The window named $1, in $board.
 board_window() {
-    board=$(xdotool search --onlyvisible --name '^Board$' 2>/dev/null | head -n 1) || true
+    board=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
     [[ -n $board ]]
 }
-wait_for 300 board_window || fail "no Board window after 30 s"
 
-timeout 180 /usr/bin/python3 -B "$here/orca_speech.py" "$work/orca.log" "$board" "$program_pid" "$@" ||
-    fail "the speech is not as expected (see above)"
+#   play TITLE SECONDS [ENV_ARGUMENT...] -- [DRIVER_ARGUMENT...]
+# Starts the program with env(1)'s arguments before "--", waits for its window (named TITLE in the
+# program's language) and plays the steps with orca_speech.py, which gets the arguments after
+# "--" and SECONDS to play them in.
+play() {
+    local title=$1 seconds=$2 environment=()
+    shift 2
+    while [[ $1 != -- ]]; do
+        environment+=("$1")
+        shift
+    done
+    shift
+    env "${environment[@]}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" \
+        >"$work/program.log" 2>&1 &
+    program_pid=$!
+    wait_for 300 board_window "$title" || fail "no $title window after 30 s"
+    timeout "$seconds" /usr/bin/python3 -B "$here/orca_speech.py" "$work/orca.log" "$board" \
+        "$program_pid" "$@" || fail "the speech is not as expected (see above)"
+}
+
+# Ends the program and waits for it; Orca keeps running.
+stop_program() {
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+}
+
+# In English first, then in German, as the desktop's language tells it to the program alone.
+play Board 120 -- "$@"
+stop_program
+play Spielfeld 90 -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8 -- --language de "$@"

@@ -24,6 +24,9 @@ Keys and expectations may name the cards of the game being played as $name (stri
                        even after the moves before it, the card, the suit, and that center
                        stack's top card
 Names are put in as literal text; $any_card is a pattern that matches any card's name.
+STEPS play the program in English; GERMAN_STEPS play it in German, where these are the German
+names the program gives ("Herz-Sieben", suit "Herz"; the center stacks' $center_clubs ... keep
+their English names).
 
 Options: "once": expressions that must match exactly once in all the step says; "never":
 expressions that must not match it; "quiet": seconds without speech to wait for before these are
@@ -86,5 +89,32 @@ STEPS = [
     ("Info > Rules reads the rules once", ["alt+i", "r"],
      [r"^Rules\b", RULES_TEXT, r"^OK push button\b"], {"once": [RULES_TEXT], "quiet": 4}),
     ("Escape closes the rules, and the place is read again", ["Escape"], [PLACE],
+     {"never": [CARDS_READ_ALONG]}),
+]
+
+# The program in German (resources/translations/ketterline_de.ts), while Orca speaks English.
+GERMAN_RULES_TEXT = r"Ziel des Spiels ist es, alle Karten einer Farbe"
+
+GERMAN_PLACE = r"^(Seitenstapel [1-8]|Mittelstapel (Kreuz|Herz|Karo|Pik))\b"
+
+GERMAN_SELECTED = r"Ausgewählt: $card\."
+GERMAN_MOVED = (r"$card auf $onto_card gelegt\. "
+                r"(Oben auf Seitenstapel $source liegt jetzt $any_card|"
+                r"Seitenstapel $source ist jetzt leer)\.")
+GERMAN_DEALT = r"Neues Spiel ausgeteilt\."
+
+GERMAN_STEPS = [
+    ("Tab into the cards", ["Tab"], [r"^Seitenstapel 5: $top5\b"]),
+    ("Space on a top card selects it", ["@side $source", "space"], ["^" + GERMAN_SELECTED],
+     {"braille": [GERMAN_SELECTED]}),
+    ("a move onto a side stack", ["@side $onto", "space"], ["^" + GERMAN_MOVED],
+     {"braille": [GERMAN_MOVED]}),
+    ("Datei > Neues Spiel deals", ["alt+d", "n"], ["^" + GERMAN_DEALT, GERMAN_PLACE],
+     {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [GERMAN_DEALT]}),
+    ("Info > Regeln reads the rules once", ["alt+i", "r"],
+     [r"^Regeln\b", GERMAN_RULES_TEXT, r"^OK push button\b"],
+     {"once": [GERMAN_RULES_TEXT], "quiet": 4,
+      "braille": [r".*\bRegeln dialog " + GERMAN_RULES_TEXT + r"\b.*"]}),
+    ("Escape closes the rules, and the place is read again", ["Escape"], [GERMAN_PLACE],
      {"never": [CARDS_READ_ALONG]}),
 ]
