@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <bitset>
 
 #include "board/accessible_tree.h"
 #include "board/card_area.h"
@@ -13,26 +14,29 @@ namespace {
 
 using Kind = Target::Kind;
 
-// A place whose name changed, with the number of its cards before and after and the lowest of
-// them whose name may have changed too.
+// A place whose name changed, with the number of its cards before and after, and those of its
+// cards, among the ones it has before and after, whose names changed too.
 struct Changed {
     int place;
     int before;
     int after;
-    int firstRenamed;
-    friend auto operator<=>(const Changed&, const Changed&) = default;
+    std::bitset<kSlotsPerSideStack> renamed;
 };
 
 // A place whose cards stayed as they were.
 Changed cardsKept(const BoardState& board, int place) {
     const int count = boardPlaces::cardCount(board, place);
-    return {place, count, count, count};
+    return {place, count, count, {}};
 }
 
 // A place whose top card changed: the card now or formerly below the top says so no more, or
 // now, in its name.
 Changed topChanged(int place, int before, int after) {
-    return {place, before, after, std::min(before, after) - 1};
+    Changed changed{place, before, after, {}};
+    if (const int below = std::min(before, after) - 1; below >= 0) {
+        changed.renamed.set(static_cast<std::size_t>(below));
+    }
+    return changed;
 }
 
 Announcement told(bool selectionChanged, std::vector<Changed> places, QString text) {
@@ -41,12 +45,14 @@ Announcement told(bool selectionChanged, std::vector<Changed> places, QString te
     if (selectionChanged) {
         events.push_back({{Kind::SelectedCardBox}, QAccessible::NameChanged});
     }
-    std::sort(places.begin(), places.end());
+    std::sort(places.begin(), places.end(),
+              [](const Changed& a, const Changed& b) { return a.place < b.place; });
     for (const Changed& changed : places) {
         events.push_back({{Kind::Place, changed.place}, QAccessible::NameChanged});
-        const int kept = std::min(changed.before, changed.after);
-        for (int card = std::max(changed.firstRenamed, 0); card < kept; ++card) {
-            events.push_back({{Kind::Card, changed.place, card}, QAccessible::NameChanged});
+        for (int card = 0; card < std::min(changed.before, changed.after); ++card) {
+            if (changed.renamed.test(static_cast<std::size_t>(card))) {
+                events.push_back({{Kind::Card, changed.place, card}, QAccessible::NameChanged});
+            }
         }
         for (int card = changed.before - 1; card >= changed.after; --card) {
             events.push_back({{Kind::Card, changed.place, card}, QAccessible::ObjectDestroyed});
@@ -73,11 +79,24 @@ std::vector<Changed> placesOf(const BoardState& board, const outcome::Moved& mov
 
 }  // namespace
 
-Announcement ofDeal(const BoardState& board, const CardsKnown& known) {
+Announcement ofDeal(const BoardState& board, const Dealt& dealt, const CardsKnown& known) {
     std::vector<Changed> places;
     for (int place = 0; place < boardPlaces::kCount; ++place) {
-        places.push_back({place, known[static_cast<std::size_t>(place)],
-                          boardPlaces::cardCount(board, place), 0});
+        const boardPlaces::Place at = boardPlaces::place(place);
+        Changed changed{place,
+                        known[static_cast<std::size_t>(place)],
+                        boardPlaces::cardCount(board, place),
+                        {}};
+        for (int card = 0; card < std::min(changed.before, changed.after); ++card) {
+            const auto slot = static_cast<std::size_t>(card);
+            const bool replaced =
+                at.isCenterStack ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
+                                 : dealt.sideSlots[static_cast<std::size_t>(at.number - 1)][slot];
+            // A card's name also says whether it is the top card.
+            const bool topMoved = (card == changed.before - 1) != (card == changed.after - 1);
+            changed.renamed.set(slot, replaced || topMoved);
+        }
+        places.push_back(changed);
     }
     return told(true, std::move(places), words::dealt());
 }
@@ -115,8 +134,8 @@ Announcement ofReading(QString text) {
 
 }  // namespace announcing
 
-void Announcer::dealt(const BoardState& board, When when) {
-    announce(announcing::ofDeal(board, accessibleTree::cardsKnown(area_)), when);
+void Announcer::dealt(const BoardState& board, const Dealt& dealt, When when) {
+    announce(announcing::ofDeal(board, dealt, accessibleTree::cardsKnown(area_)), when);
 }
 
 void Announcer::clicked(const BoardState& board, const ClickOutcome& outcome) {

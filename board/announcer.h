@@ -41,9 +41,10 @@ struct Announcement {
 // How many cards of each place assistive technology has been told of.
 using CardsKnown = std::array<int, boardPlaces::kCount>;
 
-// After a deal: every place and the selected-card box changed, and every card that assistive
-// technology knew of changed or went, and every other card came.
-Announcement ofDeal(const BoardState& board, const CardsKnown& known);
+// After a deal that did `dealt`: every place and the selected-card box changed; of the cards
+// that assistive technology knew of, those whose names changed, and those that went; and the
+// cards that came.
+Announcement ofDeal(const BoardState& board, const Dealt& dealt, const CardsKnown& known);
 // After a click that did `outcome` to `board`: exactly what the outcome touched.
 Announcement ofClick(const BoardState& board, const ClickOutcome& outcome);
 // A reading: only the text.
@@ -63,7 +64,7 @@ public:
     // The card area outlives the announcer.
     explicit Announcer(CardArea& area) : area_(area) {}
 
-    void dealt(const BoardState& board, When when = When::AtOnce);
+    void dealt(const BoardState& board, const Dealt& dealt, When when = When::AtOnce);
     void clicked(const BoardState& board, const ClickOutcome& outcome);
     void readStack(const BoardState& board, int place);
     void readBoard(const BoardState& board);

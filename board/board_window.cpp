@@ -100,11 +100,11 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BoardWindow::newGame(Announcer::When when) {
-    dealNewGame(board_, random_);
+    const Dealt dealt = dealNewGame(board_, random_);
     cardArea_->redraw();
     // The top cards, and so the cursor's frame around one, may have moved.
     cardArea_->cursor().refresh();
-    cardArea_->announcer().dealt(board_, when);
+    cardArea_->announcer().dealt(board_, dealt, when);
 }
 
 void BoardWindow::onSideStackClicked(int stack, int item) {

@@ -47,7 +47,8 @@ std::size_t drawPosition(float r, std::size_t left) {
 
 }  // namespace
 
-void dealNewGame(BoardState& board, RandomSource& random) {
+Dealt dealNewGame(BoardState& board, RandomSource& random) {
+    const BoardState before = board;
     board.clear();
 
     // The aces go to the center stacks; the pool keeps the other card numbers in ascending
@@ -71,4 +72,20 @@ void dealNewGame(BoardState& board, RandomSource& random) {
             pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(position));
         }
     }
+
+    // Only cards count: before the first deal every slot held the start-up card.
+    const auto changed = [](Card was, Card is) {
+        return was.isCard() != is.isCard() || (is.isCard() && was != is);
+    };
+    Dealt dealt;
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
+            dealt.sideSlots[static_cast<std::size_t>(stack - 1)][slot] =
+                changed(before.sideStack(stack)[slot], board.sideStack(stack)[slot]);
+        }
+    }
+    for (std::size_t suit = 0; suit < kSuitCount; ++suit) {
+        dealt.centerStacks[suit] = changed(before.centerStacks[suit], board.centerStacks[suit]);
+    }
+    return dealt;
 }

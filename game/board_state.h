@@ -64,7 +64,14 @@ struct BoardState {
 // The order in which a deal fills the side stacks within each row.
 inline constexpr std::array<int, kSideStackCount> kDealOrder{5, 1, 6, 2, 7, 3, 8, 4};
 
+// What a deal changed, as a player sees it: the slots of the side stacks and the center stacks
+// that show another card (or none) than before.
+struct Dealt {
+    std::array<std::array<bool, kSlotsPerSideStack>, kSideStackCount> sideSlots{};  // by stack - 1
+    std::array<bool, kSuitCount> centerStacks{};
+};
+
 // Starts a new game: clears the board, lays the four aces on their center stacks and deals
 // the other 48 cards face up in six rows, one card per side stack in kDealOrder, reseeding
 // the random source before each row. Does not redraw.
-void dealNewGame(BoardState& board, RandomSource& random);
+Dealt dealNewGame(BoardState& board, RandomSource& random);

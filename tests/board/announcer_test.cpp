@@ -122,14 +122,20 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeRow{"CenterStackWithNothingSelected", home(0), "show; "}),
     [](const testing::TestParamInfo<OutcomeRow>& info) { return info.param.name; });
 
-// A deal does not know the board before it: every place and the box changed, the cards that
-// assistive technology knew of were renamed or went, the others came.
-TEST(AnnouncerDeal, TellsEveryPlaceAndEveryCardKnownBefore) {
+// The events of one place in a description, from its name up to the next place's.
+std::string placeEvents(const std::string& events, int place) {
+    const std::string start = "place " + std::to_string(place) + ";";
+    const auto from = events.find(start);
+    const auto to = events.find("place " + std::to_string(place + 1) + ";", from);
+    return events.substr(from, (to == std::string::npos ? events.find("show;") : to) - from);
+}
+
+// A deal tells every place and the box as changed, the cards that assistive technology knew of
+// whose names the deal changed, and the cards that went and came.
+TEST(AnnouncerDeal, TellsEveryPlaceAndTheCardsItChanged) {
     ConstantSource zero(0.0f);
     BoardState board;
-    dealNewGame(board, zero);
-
-    const announcing::Announcement first = announcing::ofDeal(board, {});
+    const announcing::Announcement first = announcing::ofDeal(board, dealNewGame(board, zero), {});
     std::string fresh = "box; ";
     for (int place = 0; place < 12; ++place) {
         fresh += "place " + std::to_string(place) + "; ";
@@ -140,16 +146,26 @@ TEST(AnnouncerDeal, TellsEveryPlaceAndEveryCardKnownBefore) {
     EXPECT_EQ(describe(first.events), fresh + "show; ");
     EXPECT_EQ(first.text, "New game dealt.");
 
-    // Side stack 5 (place 0) knew eight cards, side stack 1 (place 2) three.
-    const std::string again =
-        describe(announcing::ofDeal(board, {8, 1, 3, 6, 1, 6, 6, 1, 6, 6, 1, 6}).events);
-    EXPECT_EQ(again.substr(0, again.find("place 1;")),
-              "box; place 0; card 0 0; card 0 1; card 0 2; card 0 3; card 0 4; card 0 5; card 0 "
-              "7 destroyed; card 0 6 destroyed; ");
-    const auto side1 = again.find("place 2;");
-    EXPECT_EQ(again.substr(side1, again.find("place 3;") - side1),
-              "place 2; card 2 0; card 2 1; card 2 2; card 2 3 created; card 2 4 created; card 2 "
-              "5 created; ");
+    // The same deal again changes no card.
+    const announcing::CardsKnown dealtCards{6, 1, 6, 6, 1, 6, 6, 1, 6, 6, 1, 6};
+    std::string same = "box; ";
+    for (int place = 0; place < 12; ++place) {
+        same += "place " + std::to_string(place) + "; ";
+    }
+    EXPECT_EQ(describe(announcing::ofDeal(board, dealNewGame(board, zero), dealtCards).events),
+              same + "show; ");
+
+    // Over a game in progress (side stack 5 held 9D 3S, the diamonds center stack the two):
+    // the cards that now differ, or are no longer the top card, and those that came.
+    board = midGamePosition();
+    const announcing::CardsKnown midGame{2, 1, 3, 1, 1, 2, 1, 1, 0, 2, 1, 1};
+    const std::string events =
+        describe(announcing::ofDeal(board, dealNewGame(board, zero), midGame).events);
+    EXPECT_EQ(placeEvents(events, 0),
+              "place 0; card 0 0; card 0 1; card 0 2 created; card 0 3 created; card 0 4 "
+              "created; card 0 5 created; ");
+    EXPECT_EQ(placeEvents(events, 1), "place 1; ");  // still the ace of clubs
+    EXPECT_EQ(placeEvents(events, 7), "place 7; card 7 0; ");
 }
 
 TEST(AnnouncerReading, OnlySpeaks) {

@@ -63,6 +63,30 @@ TEST(DealNewGame, SourceAlwaysZeroTakesTheSmallestCardLeft) {
     EXPECT_EQ(zero.draws, 48);
 }
 
+TEST(DealNewGame, SaysWhichSlotsItChanged) {
+    ConstantSource zero(0.0f);
+    BoardState board;
+    const Dealt first = dealNewGame(board, zero);
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
+            EXPECT_EQ(first.sideSlots[static_cast<std::size_t>(stack - 1)]
+                                     [static_cast<std::size_t>(slot)],
+                      slot < kDealtRows)
+                << stack << ' ' << slot;
+        }
+    }
+    EXPECT_EQ(first.centerStacks, (std::array<bool, 4>{true, true, true, true}));
+
+    // A card moved home, then the same deal again: only its stack and the center differ.
+    board.centerStacks[0] = Card{2, 0};
+    board.sideStack(5)[5] = kNoCard;
+    const Dealt again = dealNewGame(board, zero);
+    EXPECT_EQ(again.centerStacks, (std::array<bool, 4>{true, false, false, false}));
+    EXPECT_TRUE(again.sideSlots[4][5]);
+    EXPECT_FALSE(again.sideSlots[4][4]);
+    EXPECT_FALSE(again.sideSlots[0][5]);
+}
+
 TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
     ConstantSource almostOne(1.0f - 0x1p-24f);
     BoardState board;
