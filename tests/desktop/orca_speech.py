@@ -385,7 +385,14 @@ def run_step(speech, number, step, moves):
         go_to(speech, keys.pop(0)[1:])
     mark = speech.read()
     for key in keys:
-        press(key)
+        if key.startswith("@heard "):
+            heard = "^" + re.escape(key[len("@heard "):]) + r"\b"
+            if not wait_until(lambda: any(re.search(heard, t) for _, t in speech.since(mark)),
+                              STEP_SECONDS):
+                fail("step %d (%s): Orca did not say %s\n%s" % (number, what, key[7:],
+                                                                 show(speech.since(mark))))
+        else:
+            press(key)
 
     if recording:
         said = wait_quiet(speech, mark, max(RECORD_QUIET_SECONDS, options.get("quiet", 0)),

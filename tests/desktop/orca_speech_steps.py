@@ -5,7 +5,9 @@ A step is (what it does, keys, expected speech) or (what it does, keys, expected
 
 Keys are xdotool key names ("Tab", "space", "Down", "s"); "alt+i" is pressed as a person does
 (Alt held, I pressed and released, Alt released), and "@side 3" / "@center hearts" are the arrow
-keys that take the cursor from where it is to that place.
+keys that take the cursor from where it is to that place. "@heard Text" waits until Orca has said
+an utterance that starts with Text, as a listener does before the next key: a key that closes a
+menu before Orca has read it would leave Orca unaware that the focus ever left the cards.
 
 The expected speech is a list of regular expressions that Orca's utterances since the step's keys
 must match one after the other (they are joined by newlines and searched with re.MULTILINE and
@@ -87,7 +89,7 @@ STEPS = [
      {"braille": [r"(?i)$refused_card is no longer selected\."]}),
     ("W without a selection says where the card could go", ["w"], ["^" + IF_SELECTED],
      {"braille": [IF_SELECTED]}),
-    ("File > New Game deals", ["alt+f", "Return"], [r"(?i)^New game dealt\b", PLACE],
+    ("File > New Game deals", ["alt+f", "@heard New Game", "Return"], [r"(?i)^New game dealt\b", PLACE],
      {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [r"New game dealt\."]}),
     ("Info > Rules reads the rules once", ["alt+i", "r"],
      [r"^Rules\b", RULES_TEXT, r"^OK push button\b"], {"once": [RULES_TEXT], "quiet": 4}),
@@ -115,7 +117,7 @@ GERMAN_STEPS = [
      {"braille": [GERMAN_WHERE]}),
     ("a move onto a side stack", ["@side $onto", "space"], ["^" + GERMAN_MOVED],
      {"braille": [GERMAN_MOVED]}),
-    ("Datei > Neues Spiel deals", ["alt+d", "n"], ["^" + GERMAN_DEALT, GERMAN_PLACE],
+    ("Datei > Neues Spiel deals", ["alt+d", "@heard Neues Spiel", "n"], ["^" + GERMAN_DEALT, GERMAN_PLACE],
      {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [GERMAN_DEALT]}),
     ("Info > Regeln reads the rules once", ["alt+i", "r"],
      [r"^Regeln\b", GERMAN_RULES_TEXT, r"^OK push button\b"],
