@@ -89,9 +89,9 @@ Announcement ofDeal(const BoardState& board, const Dealt& dealt, const CardsKnow
                         {}};
         for (int card = 0; card < std::min(changed.before, changed.after); ++card) {
             const auto slot = static_cast<std::size_t>(card);
-            const bool replaced =
-                at.isCenterStack ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
-                                 : dealt.sideSlots[static_cast<std::size_t>(at.number - 1)][slot];
+            const bool replaced = at.isCenterStack
+                                      ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
+                                      : dealt.sideSlots[at.number][slot];
             // A card's name also says whether it is the top card.
             const bool topMoved = (card == changed.before - 1) != (card == changed.after - 1);
             changed.renamed.set(slot, replaced || topMoved);

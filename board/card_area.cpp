@@ -24,7 +24,7 @@ void CardArea::addImages() {
             boardLayout::centerStackItem(suit), keyOf({boardPlaces::placeOfCenterStack(suit), 0}));
     };
     auto addSide = [this](int stack, int item) {
-        sideStacks_[static_cast<unsigned>(stack - 1)][static_cast<unsigned>(item)] =
+        sideStacks_[stack][static_cast<unsigned>(item)] =
             &addImage(boardLayout::sideStackItem(stack, item),
                       keyOf({boardPlaces::placeOfSideStack(stack), item}));
     };
@@ -39,9 +39,13 @@ void CardArea::addImages() {
     for (int stack = 2; stack <= kSideStackCount; ++stack) {
         addSide(stack, 0);
     }
-    for (int stack : {5, 6, 7, 8, 1, 2, 3, 4}) {
-        for (int item = 1; item < kSlotsPerSideStack; ++item) {
-            addSide(stack, item);
+    for (const bool right : {false, true}) {
+        for (int stack = 1; stack <= kSideStackCount; ++stack) {
+            for (int item = 1; item < kSlotsPerSideStack; ++item) {
+                if (fansRight(stack) == right) {
+                    addSide(stack, item);
+                }
+            }
         }
     }
     selectedCard_ = &addImage(boardLayout::kSelectedCardBox, keyOf({}));
@@ -93,14 +97,13 @@ QRect CardArea::cardRect(int place, int card) const {
         return centerStack(at.number).geometry();
     }
     const QRect whole = sideStack(at.number, card).geometry();
-    if (card + 1 >= boardPlaces::cardCount(board_, place)) {
+    if (card >= board_.countSideStacks().topSlot(at.number)) {
         return whole;
     }
     // The next card lies over all of it but a strip on the side the fan grows away from.
     const QRect over = sideStack(at.number, card + 1).geometry();
-    return boardPlaces::fansRight(at.number)
-               ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
-               : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
+    return fansRight(at.number) ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
+                                : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
 }
 
 std::optional<boardPlaces::Shown> CardArea::shownAt(QPoint point) const {

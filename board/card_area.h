@@ -72,14 +72,14 @@ private:
         return *centerStacks_.at(static_cast<unsigned>(suit));
     }
     platform::Image& side(int stack, int item) const {
-        return *sideStacks_.at(static_cast<unsigned>(stack - 1)).at(static_cast<unsigned>(item));
+        return *sideStacks_[stack].at(static_cast<unsigned>(item));
     }
 
     const BoardState& board_;
     platform::PictureCache& pictures_;
     platform::Image* selectedCard_ = nullptr;
     std::array<platform::Image*, kSuitCount> centerStacks_{};
-    std::array<std::array<platform::Image*, kSlotsPerSideStack>, kSideStackCount> sideStacks_{};
+    BySideStack<std::array<platform::Image*, kSlotsPerSideStack>> sideStacks_{};
     KeyboardCursor cursor_;
     Announcer announcer_;
 };

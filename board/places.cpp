@@ -39,7 +39,7 @@ bool isSelected(const BoardState& board, int placeNumber) {
 }
 
 int topItem(const BoardState& board, int stack) {
-    return std::max(board.countSideStacks().of(stack) - 1, 0);
+    return std::max(board.countSideStacks().topSlot(stack), 0);
 }
 
 }  // namespace boardPlaces

@@ -14,15 +14,6 @@ inline constexpr int kRows = 4;
 inline constexpr int kColumns = 3;
 inline constexpr int kCount = kRows * kColumns;
 
-// Row 0..3 from the top: side stacks 1 and 5 share row 0, 2 and 6 row 1, and so on.
-constexpr int rowOfSideStack(int stack) {
-    return (stack - 1) % 4;
-}
-// Side stacks 1..4 fan out to the right of the center stacks, 5..8 to the left.
-constexpr bool fansRight(int stack) {
-    return stack <= 4;
-}
-
 struct Place {
     bool isCenterStack;
     int number;  // the side stack 1..8, or the suit of the center stack 0..3
@@ -43,7 +34,7 @@ constexpr Place place(int place) {
 
 // The place of side stack `stack` (1..8), and of the center stack of `suit` (0..3).
 constexpr int placeOfSideStack(int stack) {
-    return rowOfSideStack(stack) * kColumns + (fansRight(stack) ? 2 : 0);
+    return rowOf(stack) * kColumns + (fansRight(stack) ? 2 : 0);
 }
 constexpr int placeOfCenterStack(int suit) {
     return suit * kColumns + 1;

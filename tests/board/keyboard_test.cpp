@@ -102,7 +102,6 @@ std::string text(const BoardState& board) {
 // A Board window of its own on a random source.
 struct SeededBoard {
     explicit SeededBoard(unsigned seed) : random(seed) { window.show(); }
-    int topSlot(int stack) const { return std::max(board.countSideStacks().of(stack) - 1, 0); }
 
     SeededRandomSource random;
     BoardState board;
@@ -147,9 +146,9 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
             }
             QTest::keyClick(&keyBoard, acts[pick(0, 2)]);
             const boardPlaces::Place at = boardPlaces::place(place);
-            click((at.isCenterStack
-                       ? mouseWindow.cardArea().centerStack(at.number)
-                       : mouseWindow.cardArea().sideStack(at.number, mouse.topSlot(at.number)))
+            click((at.isCenterStack ? mouseWindow.cardArea().centerStack(at.number)
+                                    : mouseWindow.cardArea().sideStack(
+                                          at.number, boardPlaces::topItem(mouse.board, at.number)))
                       .geometry()
                       .center());
         }

@@ -36,8 +36,7 @@ public:
     void clickCenterOf(const platform::Image& image) { clickAt(image.geometry().center()); }
     // The top card of a side stack is shown whole.
     void clickTopOf(int stack) {
-        const int count = state.countSideStacks().of(stack);
-        clickCenterOf(sideItem(stack, count > 0 ? count - 1 : 0));
+        clickCenterOf(sideItem(stack, boardPlaces::topItem(state, stack)));
     }
     void clickBackground() { clickAt(QPoint(200, 60)); }
 
