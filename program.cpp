@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 
+#include "board/accessible_tree.h"
 #include "resources/pictures.h"
 
 Program::Program(RandomSource& random)
-    : pictures(resources::cardPicturePath, resources::cardPicturePath2x),
-      boardWindow_(std::make_unique<BoardWindow>(state, random, pictures)) {
+    : pictures(resources::cardPicturePath, resources::cardPicturePath2x) {
+    accessibleTree::install();
+    boardWindow_ = std::make_unique<BoardWindow>(state, random, pictures);
     BoardWindow& board = *boardWindow_;
     auto showOn = [this, &board](auto signal, InfoWindowId id) {
         QObject::connect(&board, signal, &board, [this, id] { show(id); });

@@ -1,20 +1,61 @@
 #include "board/card_area.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "board/accessible_tree.h"
 #include "board/layout.h"
 #include "board/words.h"
 #include "platform/fixed_label.h"
 #include "resources/pictures.h"
 
+namespace {
+
+// Logical pixels, so the frame grows with the display scale: three make a line seen at a
+// glance on a white card and on the window colour alike.
+constexpr int kFrameWidth = 3;
+
+}  // namespace
+
 CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QWidget* parent)
-    : ImageCanvas(parent), board_(board), pictures_(pictures), cursor_(*this), announcer_(*this) {
-    accessibleTree::install();
+    : ImageCanvas(parent),
+      board_(board),
+      pictures_(pictures),
+      cursor_(new KeyboardCursor(*this)),
+      announcer_(board, *this, [this] { return listener(); }) {
     setFocusPolicy(Qt::TabFocus);
     addImages();
     connect(this, &ImageCanvas::clicked, this, &CardArea::click);
+    connect(cursor_, &KeyboardCursor::placeChanged, this, &CardArea::followCursor);
+    connect(cursor_, &KeyboardCursor::frameShownChanged, this, [this] {
+        if (cursor_->frameShown()) {
+            frame_ = frameRect();
+        }
+        update(frame_);
+    });
+    connect(cursor_, &KeyboardCursor::moved, this,
+            [this](int place) { announcer_.focusMoved(place); });
+    connect(cursor_, &KeyboardCursor::requested, this, &CardArea::act);
+}
+
+AnnouncementSink* CardArea::listener() {
+    // Without assistive technology nothing listens: the interfaces are not even made.
+    if (!QAccessible::isActive()) {
+        return nullptr;
+    }
+    return dynamic_cast<AnnouncementSink*>(QAccessible::queryAccessibleInterface(this));
+}
+
+void CardArea::showDeal(const Dealt& dealt, Announcer::When when) {
+    redraw();
+    followCursor();
+    announcer_.dealt(dealt, when);
+}
+
+void CardArea::showClick(const ClickOutcome& outcome) {
+    redraw();
+    followCursor();
+    announcer_.clicked(outcome);
 }
 
 void CardArea::addImages() {
@@ -72,15 +113,61 @@ void CardArea::click(const platform::Image* image) {
     }
 }
 
-void CardArea::pressPlace(int place) {
+void CardArea::act(KeyAction action, int place) {
+    switch (action) {
+        case KeyAction::Step:
+            break;  // the cursor's own
+        case KeyAction::Press:
+            press(place);
+            break;
+        case KeyAction::Drop:
+            drop();
+            break;
+        case KeyAction::ReadStack:
+            readStack(place);
+            break;
+        case KeyAction::ReadBoard:
+            readBoard();
+            break;
+        case KeyAction::Where:
+            where(place);
+            break;
+        case KeyAction::Repeat:
+            repeat();
+            break;
+    }
+}
+
+void CardArea::press(int place) {
     // Before the first deal every image still takes clicks at its design size, so the middle
     // of an empty stack's item 0 belongs to the items over it; an empty center stack is
     // hidden, and the click goes to the background. As it does for the mouse.
     click(imageAt(placeRect(place).center()));
 }
 
-void CardArea::pressBackground() {
+void CardArea::drop() {
     click(nullptr);
+}
+
+void CardArea::focusPlace(int place) {
+    cursor_->moveTo(place);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CardArea::readStack(int place) {
+    announcer_.readStack(place);
+}
+
+void CardArea::readBoard() {
+    announcer_.readBoard();
+}
+
+void CardArea::where(int place) {
+    announcer_.where(place);
+}
+
+void CardArea::repeat() {
+    announcer_.repeat();
 }
 
 QRect CardArea::placeRect(int place) const {
@@ -123,16 +210,18 @@ void CardArea::showCard(Card card, platform::Image& image) {
 void CardArea::redraw() {
     showCard(board_.selectedCard, *selectedCard_);
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        showCard(board_.centerStacks[static_cast<unsigned>(suit)], center(suit));
+        showCard(board_.centerStacks[static_cast<unsigned>(suit)],
+                 *centerStacks_[static_cast<unsigned>(suit)]);
     }
     for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
         for (int stack = 1; stack <= kSideStackCount; ++stack) {
-            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)], side(stack, slot));
+            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)],
+                     *sideStacks_[stack][static_cast<unsigned>(slot)]);
         }
     }
     // Item 0 is hidden now exactly when the stack is empty.
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
-        platform::Image& bottom = side(stack, 0);
+        platform::Image& bottom = *sideStacks_[stack][0];
         if (!bottom.visible()) {
             bottom.setVisible(true);
             bottom.setPicture(pictures_.load(resources::kEmptyStackPicture));
@@ -142,7 +231,24 @@ void CardArea::redraw() {
 
 void CardArea::paintEvent(QPaintEvent* event) {
     platform::ImageCanvas::paintEvent(event);
-    if (const QPainterPath frame = cursor_.frame(); !frame.isEmpty()) {
+    if (cursor_->frameShown()) {
+        QPainterPath frame;
+        frame.addRect(frame_);
+        frame.addRect(frame_.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
         QPainter(this).fillPath(frame, palette().color(QPalette::Highlight));
     }
+}
+
+void CardArea::followCursor() {
+    const QRect now = frameRect();
+    if (cursor_->frameShown() && now != frame_) {
+        update(frame_);
+        update(now);
+    }
+    frame_ = now;
+}
+
+QRect CardArea::frameRect() const {
+    return placeRect(cursor_->place())
+        .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
 }

@@ -14,6 +14,14 @@ inline constexpr int kRows = 4;
 inline constexpr int kColumns = 3;
 inline constexpr int kCount = kRows * kColumns;
 
+// Row 0..3 from the top and column 0..2 from the left of a place 0..11.
+constexpr int rowOfPlace(int place) {
+    return place / kColumns;
+}
+constexpr int columnOf(int place) {
+    return place % kColumns;
+}
+
 struct Place {
     bool isCenterStack;
     int number;  // the side stack 1..8, or the suit of the center stack 0..3
@@ -21,8 +29,8 @@ struct Place {
 
 // place must be 0..11.
 constexpr Place place(int place) {
-    const int row = place / kColumns;
-    switch (place % kColumns) {
+    const int row = rowOfPlace(place);
+    switch (columnOf(place)) {
         case 0:
             return {false, row + 5};
         case 1:

@@ -96,7 +96,7 @@ TEST_P(LanguageTest, TheBoardSaysWhatHappensInTheLanguage) {
     play.clickCenterOf(play.centerItem(3));
     expectSaid(play.said(), {GetParam().threeOfSpades});
 
-    area.cursor().moveTo(boardPlaces::placeOfSideStack(1));
+    play.cursor().moveTo(boardPlaces::placeOfSideStack(1));
     QTest::keyClick(&area, Qt::Key_S);
     expectSaid(play.said(), {GetParam().sevenOfHearts, GetParam().eightOfClubs});
     QTest::keyClick(&area, Qt::Key_B);
