@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "board/accessible_tree.h"
+#include "board/words.h"
 #include "resources/pictures.h"
 
 Program::Program(RandomSource& random)
@@ -42,7 +43,11 @@ void Program::start() {
 InfoWindow& Program::window(InfoWindowId id) {
     QPointer<InfoWindow>& slot = windows_[static_cast<std::size_t>(id)];
     if (!slot) {
-        slot = makeInfoWindow(id).release();
+        MenuPath aboutDravonne;
+        for (const words::Text item : words::kAboutDravonnePath) {
+            aboutDravonne.emplace_back(words::text(item), words::english(item));
+        }
+        slot = makeInfoWindow(id, aboutDravonne).release();
         slot->setAttribute(Qt::WA_DeleteOnClose);
     }
     return *slot;
