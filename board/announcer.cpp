@@ -143,16 +143,8 @@ void Announcer::clicked(const ClickOutcome& outcome) {
     announce(announcing::ofClick(board_, outcome));
 }
 
-void Announcer::readStack(int place) {
-    announce(announcing::ofReading(words::stackReading(board_, place)));
-}
-
-void Announcer::readBoard() {
-    announce(announcing::ofReading(words::boardReading(board_)));
-}
-
-void Announcer::where(int place) {
-    announce(announcing::ofReading(words::destinations(board_, place)));
+void Announcer::read(QString text) {
+    announce(announcing::ofReading(std::move(text)));
 }
 
 void Announcer::repeat() {

@@ -82,9 +82,8 @@ public:
 
     void dealt(const Dealt& dealt, When when);
     void clicked(const ClickOutcome& outcome);
-    void readStack(int place);
-    void readBoard();
-    void where(int place);
+    // Says a reading of the board (see board/words.h).
+    void read(QString text);
     // Says the current announcement again, or that nothing has been said yet.
     void repeat();
     // The keyboard cursor reached a place while the card area has the focus.

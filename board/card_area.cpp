@@ -154,22 +154,6 @@ void CardArea::focusPlace(int place) {
     setFocus(Qt::OtherFocusReason);
 }
 
-void CardArea::readStack(int place) {
-    announcer_.readStack(place);
-}
-
-void CardArea::readBoard() {
-    announcer_.readBoard();
-}
-
-void CardArea::where(int place) {
-    announcer_.where(place);
-}
-
-void CardArea::repeat() {
-    announcer_.repeat();
-}
-
 QRect CardArea::placeRect(int place) const {
     const boardPlaces::Place at = boardPlaces::place(place);
     const platform::Image& image =

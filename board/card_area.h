@@ -7,6 +7,7 @@
 #include "board/announcer.h"
 #include "board/keyboard_cursor.h"
 #include "board/places.h"
+#include "board/words.h"
 #include "game/board_state.h"
 #include "game/play.h"
 #include "platform/image_canvas.h"
@@ -37,10 +38,10 @@ public:
     void drop();
     // Puts the cursor on the place and gives the card area the focus.
     void focusPlace(int place);
-    void readStack(int place);
-    void readBoard();
-    void where(int place);
-    void repeat();
+    void readStack(int place) { announcer_.read(words::stackReading(board_, place)); }
+    void readBoard() { announcer_.read(words::boardReading(board_)); }
+    void where(int place) { announcer_.read(words::destinations(board_, place)); }
+    void repeat() { announcer_.repeat(); }
 
     // What assistive technology reads.
     const BoardState& board() const { return board_; }
