@@ -24,10 +24,12 @@ public:
     // "New" and File > New Game: deal, redraw and tell what happened. Public, as the handlers
     // below, for the benchmarks and tools/boardshot, which play without the event loop.
     void newGame(Announcer::When when = Announcer::When::AtOnce);
+    // The card area's clicks.
     void onSideStackClicked(int stack, int item);
     void onCenterStackClicked(int suit);
     void onBackgroundClicked();
 
+    // For the benchmarks, tools/boardshot and the tests.
     CardArea& cardArea() { return *cardArea_; }
     QPushButton& newButton() { return *newButton_; }
 

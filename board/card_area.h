@@ -32,16 +32,12 @@ public:
 
     // The actions on a place, for the keys and for assistive technology alike. press() is
     // exactly a mouse click in the middle of the place's rectangle: on its top card, on its
-    // empty-stack picture, or before the first deal on whatever lies there; drop() exactly a
-    // click on the background.
+    // empty-stack picture, or before the first deal on whatever lies there.
     void press(int place);
-    void drop();
     // Puts the cursor on the place and gives the card area the focus.
     void focusPlace(int place);
     void readStack(int place) { announcer_.read(words::stackReading(board_, place)); }
-    void readBoard() { announcer_.read(words::boardReading(board_)); }
     void where(int place) { announcer_.read(words::destinations(board_, place)); }
-    void repeat() { announcer_.repeat(); }
 
     // What assistive technology reads.
     const BoardState& board() const { return board_; }
@@ -77,7 +73,12 @@ private:
     void addImages();
     // A click on an image, or on the background for nullptr, as the mouse or a key made it.
     void click(const platform::Image* image);
+    // What a key asks for, by one function per action; the keys' own actions follow it.
     void act(KeyAction action, int place);
+    // Exactly a click on the background.
+    void drop();
+    void readBoard() { announcer_.read(words::boardReading(board_)); }
+    void repeat() { announcer_.repeat(); }
     // Makes every card image show the board: the selection, the center stacks and every slot
     // of every side stack, then the empty-stack picture in item 0 of each empty side stack so
     // that it can still be clicked. The only code that changes the card images.
