@@ -69,9 +69,7 @@ TEST(DealNewGame, SaysWhichSlotsItChanged) {
     const Dealt first = dealNewGame(board, zero);
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-            EXPECT_EQ(first.sideSlots[static_cast<std::size_t>(stack - 1)]
-                                     [static_cast<std::size_t>(slot)],
-                      slot < kDealtRows)
+            EXPECT_EQ(first.sideSlots[stack][static_cast<std::size_t>(slot)], slot < kDealtRows)
                 << stack << ' ' << slot;
         }
     }
@@ -82,9 +80,9 @@ TEST(DealNewGame, SaysWhichSlotsItChanged) {
     board.sideStack(5)[5] = kNoCard;
     const Dealt again = dealNewGame(board, zero);
     EXPECT_EQ(again.centerStacks, (std::array<bool, 4>{true, false, false, false}));
-    EXPECT_TRUE(again.sideSlots[4][5]);
-    EXPECT_FALSE(again.sideSlots[4][4]);
-    EXPECT_FALSE(again.sideSlots[0][5]);
+    EXPECT_TRUE(again.sideSlots[5][5]);
+    EXPECT_FALSE(again.sideSlots[5][4]);
+    EXPECT_FALSE(again.sideSlots[1][5]);
 }
 
 TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
