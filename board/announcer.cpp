@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <bitset>
+#include <utility>
 
 #include "board/accessible_tree.h"
 #include "board/card_area.h"
@@ -132,6 +133,17 @@ Announcement ofReading(QString text) {
     return told(false, {}, std::move(text));
 }
 
+Announcement withFocus(Announcement announcement, int place) {
+    std::vector<Event>& events = announcement.events;
+    const auto others =
+        std::stable_partition(events.begin(), events.end(), [place](const Event& e) {
+            return (e.target.kind == Kind::Place || e.target.kind == Kind::Card) &&
+                   e.target.place == place;
+        });
+    events.insert(others, {{Kind::Place, place}, QAccessible::Focus});
+    return announcement;
+}
+
 }  // namespace announcing
 
 void Announcer::dealt(const BoardState& board, const Dealt& dealt, When when) {
@@ -139,7 +151,11 @@ void Announcer::dealt(const BoardState& board, const Dealt& dealt, When when) {
 }
 
 void Announcer::clicked(const BoardState& board, const ClickOutcome& outcome) {
-    announce(announcing::ofClick(board, outcome));
+    announcing::Announcement told = announcing::ofClick(board, outcome);
+    if (const std::optional<int> place = std::exchange(focusWithClick_, std::nullopt)) {
+        told = announcing::withFocus(std::move(told), *place);
+    }
+    announce(told);
 }
 
 void Announcer::readStack(const BoardState& board, int place) {

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QLatin1String>
+#include <string_view>
+#include <utility>
 
 #include "board/card_area.h"
 #include "board/places.h"
@@ -12,12 +14,38 @@ namespace {
 // glance on a white card and on the window colour alike.
 constexpr int kFrameWidth = 3;
 
+// The key a press stands for. With the layout of another script a letter key types a letter of
+// that script (the S key of a Russian layout types "ы"), and such a key stands for the Latin
+// letter it bears: the one at its place on a US keyboard, found by the native scan code, which
+// X11 and Wayland both give as the XKB keycode.
+int latinKey(const QKeyEvent& press) {
+    const int key = press.key();
+    if (key > static_cast<int>(QChar::LastValidCodePoint) || !QChar::isLetter(char32_t(key)) ||
+        QChar::script(char32_t(key)) == QChar::Script_Latin) {
+        return key;
+    }
+    // The three rows of letters, each with the keycode of its first key.
+    constexpr std::pair<quint32, std::string_view> rows[] = {
+        {24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    const quint32 code = press.nativeScanCode();
+    for (const auto& [first, letters] : rows) {
+        if (code >= first && code - first < letters.size()) {
+            return letters[code - first];
+        }
+    }
+    return key;
+}
+
 }  // namespace
 
-const CardAreaKey* cardAreaKey(int key, Qt::KeyboardModifiers modifiers) {
+const CardAreaKey* cardAreaKey(const QKeyEvent& press) {
+    const int key = latinKey(press);
+    const Qt::KeyboardModifiers modifiers = press.modifiers();
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool keypad = modifiers & Qt::KeypadModifier;
     for (const CardAreaKey& entry : kCardAreaKeys) {
-        if (entry.key == key && (plain || !entry.plainOnly)) {
+        if (entry.key == key && (plain || !entry.plainOnly) &&
+            !(keypad && entry.mainKeyboardOnly)) {
             return &entry;
         }
     }
@@ -67,8 +95,7 @@ QPainterPath KeyboardCursor::frame() const {
 bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
-            const auto* press = static_cast<QKeyEvent*>(event);
-            const CardAreaKey* key = cardAreaKey(press->key(), press->modifiers());
+            const CardAreaKey* key = cardAreaKey(*static_cast<QKeyEvent*>(event));
             if (!key) {
                 break;
             }
@@ -122,7 +149,27 @@ void KeyboardCursor::act(const CardAreaKey& key) {
         case KeyAction::Repeat:
             emit repeatRequested();
             break;
+        case KeyAction::ToSideStack:
+            clickAt(boardPlaces::placeOfSideStack(key.stack));
+            break;
+        case KeyAction::ToHome:
+            if (const Card held = area_.board().selectedCard; held.isCard()) {
+                clickAt(boardPlaces::placeOfCenterStack(held.suit));
+            } else {
+                // Changes nothing, and says that nothing is selected (or how to deal).
+                area_.pressBackground();
+            }
+            break;
     }
+}
+
+void KeyboardCursor::clickAt(int place) {
+    if (place != place_ && area_.hasFocus()) {
+        area_.announcer().focusGoesWithClick(place);
+    }
+    place_ = place;
+    refresh();
+    area_.pressPlace(place);
 }
 
 void KeyboardCursor::showFrame(bool shown) {
