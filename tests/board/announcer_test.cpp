@@ -150,12 +150,9 @@ TEST_P(AnnouncerFocusTest, TellsTheFocusAfterThePlacesOwnEvents) {
 INSTANTIATE_TEST_SUITE_P(
     KeysThatClickWhereTheyGo, AnnouncerFocusTest,
     testing::Values(
-        FocusRow{"Selection", tops({2}), 5, "place 5; place 5 focus; box; show; "},
         FocusRow{"MoveOntoACard", tops({2, 1}), 2,
                  "place 2; card 2 2; card 2 3 created; place 2 focus; box; place 5; card 5 0; "
                  "card 5 1 destroyed; show; "},
-        FocusRow{"MoveHome", then(tops({4}), home(1)), 4,
-                 "place 4; card 4 0; place 4 focus; box; place 11; card 11 0 destroyed; show; "},
         FocusRow{"RefusedHome", then(tops({5}), home(3)), 10,
                  "place 10 focus; box; place 0; show; "},
         FocusRow{"NothingSelected", tops({3}), 8, "place 8 focus; show; "}),

@@ -95,23 +95,25 @@ TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture)
     EXPECT_EQ(picture(), mouseOnly);
 }
 
-// One key press: the key, its modifiers, and the key's place on the keyboard (its XKB keycode,
-// 0 where it does not matter).
+// One key press: the key, its modifiers, and its XKB keycode where it matters.
 struct Keystroke {
     int key;
     Qt::KeyboardModifiers modifiers = {};
     quint32 scanCode = 0;
+    QKeyEvent event(QEvent::Type type = QEvent::KeyPress) const {
+        return {type, key, modifiers, scanCode, 0, 0, QString(QChar(char32_t(key))).toLower()};
+    }
 };
 
-// Keys that act on one place, pressed on the position of support/positions.h, with the cards
-// focused and the cursor on side stack 5 (place 0):
-//   1: KS QH 8C   2: 5D 7H   3: empty   4: 2H   5: 9D 3S   6: 4C   7: 2C   8: JD 10S
-//   center tops AC AH 2D AS.
+// Keys that click a place, on the position of support/positions.h with the cards focused and
+// the cursor on side stack 5 (place 0); a digit's click is compared with the mouse's in
+// KeysAndMouse below. 1: KS QH 8C  2: 5D 7H  3: empty  4: 2H  5: 9D 3S  6: 4C  7: 2C  8: JD 10S,
+// center tops AC AH 2D AS.
 struct PlaceKeyRow {
     const char* name;
     std::vector<Keystroke> keys;
-    const char* said;
-    int place;  // where the cursor is afterwards
+    const char* said;  // how what the last key did is said: the start of it
+    int place;         // where the cursor is afterwards
 };
 
 void PrintTo(const PlaceKeyRow& row, std::ostream* out) {
@@ -123,118 +125,62 @@ class PlaceKeyTest : public KeyboardTest, public testing::WithParamInterface<Pla
 TEST_P(PlaceKeyTest, ActsAsAClickThereAndTakesTheCursorThere) {
     showPosition(midGamePosition());
     press(Qt::Key_Tab);
-    ASSERT_TRUE(cardArea().hasFocus());
     for (const Keystroke& key : GetParam().keys) {
-        const QString text = QString(QChar(char32_t(key.key))).toLower();
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent event(type, key.key, key.modifiers, key.scanCode, 0, 0, text);
-            QApplication::sendEvent(&cardArea(), &event);
+            QKeyEvent event = key.event(type);
+            QApplication::sendEvent(QApplication::focusWidget(), &event);
         }
     }
-    EXPECT_EQ(said(), GetParam().said);
+    EXPECT_TRUE(said().startsWith(QLatin1String(GetParam().said))) << said().toStdString();
     EXPECT_EQ(cardArea().cursor().place(), GetParam().place);
     EXPECT_EQ(cardArea().cursor().frame().boundingRect().toRect(),
               cardArea().placeRect(GetParam().place).adjusted(-3, -3, 3, 3));
 }
 
-// What a Russian layout types on the keys that bear S, B, W, R and H, with their keycodes.
-constexpr Keystroke kRussianS{0x42B, {}, 39};  // "ы"
-constexpr Keystroke kRussianB{0x418, {}, 56};  // "и"
-constexpr Keystroke kRussianW{0x426, {}, 25};  // "ц"
-constexpr Keystroke kRussianR{0x41A, {}, 27};  // "к"
-constexpr Keystroke kRussianH{0x420, {}, 43};  // "р"
+using Row = PlaceKeyRow;
+constexpr Keystroke kRussianH{0x420, {}, 43};  // "р", on the key that bears H
 
 INSTANTIATE_TEST_SUITE_P(
     DigitsAndHome, PlaceKeyTest,
     testing::Values(
-        PlaceKeyRow{"DigitSelects", {{Qt::Key_2}}, "Seven of hearts selected.", 5},
-        PlaceKeyRow{"TwoDigitsMoveOntoACard",
-                    {{Qt::Key_2}, {Qt::Key_1}},
-                    "Seven of hearts moved onto eight of clubs. Side stack 2 now shows five of "
-                    "diamonds.",
-                    2},
-        PlaceKeyRow{"TwoDigitsMoveToAnEmptyStack",
-                    {{Qt::Key_8}, {Qt::Key_3}},
-                    "Ten of spades moved to empty side stack 3. Side stack 8 now shows jack of "
-                    "diamonds.",
-                    8},
-        PlaceKeyRow{"HMovesHome",
-                    {{Qt::Key_4}, {Qt::Key_H}},
-                    "Two of hearts moved home to the hearts center stack. Side stack 4 is now "
-                    "empty.",
-                    4},
-        PlaceKeyRow{"RefusedHomeDropsTheSelection",
-                    {{Qt::Key_5}, {Qt::Key_H}},
-                    "The spades center stack does not take three of spades. Nothing is selected.",
-                    10},
-        PlaceKeyRow{"RefusedDigitSelectsThatCard",
-                    {{Qt::Key_2}, {Qt::Key_8}},
-                    "Ten of spades selected.",
-                    9},
-        PlaceKeyRow{
-            "DigitOnTheSelectedCard", {{Qt::Key_2}, {Qt::Key_2}}, "Seven of hearts selected.", 5},
-        PlaceKeyRow{
-            "DigitOnAnEmptyStackWithNothingSelected", {{Qt::Key_3}}, "Nothing is selected.", 8},
-        PlaceKeyRow{"HWithNothingSelected", {{Qt::Key_H}}, "Nothing is selected.", 0},
-        PlaceKeyRow{"ShiftDigit", {{Qt::Key_2, Qt::ShiftModifier}}, "Seven of hearts selected.", 5},
-        PlaceKeyRow{"ShiftH",
-                    {{Qt::Key_4}, {Qt::Key_H, Qt::ShiftModifier}},
-                    "Two of hearts moved home to the hearts center stack. Side stack 4 is now "
-                    "empty.",
-                    4},
-        PlaceKeyRow{"KeypadDigitIsTheScreenReaders",
-                    {{Qt::Key_2, Qt::KeypadModifier}},
-                    "Nothing is selected.",
-                    0},
-        PlaceKeyRow{"ControlDigit", {{Qt::Key_2, Qt::ControlModifier}}, "Nothing is selected.", 0},
-        PlaceKeyRow{"AltDigit", {{Qt::Key_8, Qt::AltModifier}}, "Nothing is selected.", 0},
-        PlaceKeyRow{"MetaDigit", {{Qt::Key_1, Qt::MetaModifier}}, "Nothing is selected.", 0},
-        PlaceKeyRow{"ControlH",
-                    {{Qt::Key_4}, {Qt::Key_H, Qt::ControlModifier}},
-                    "Two of hearts selected.",
-                    11},
-        PlaceKeyRow{
-            "AltH", {{Qt::Key_4}, {Qt::Key_H, Qt::AltModifier}}, "Two of hearts selected.", 11},
-        PlaceKeyRow{"RussianH",
-                    {{Qt::Key_4}, kRussianH},
-                    "Two of hearts moved home to the hearts center stack. Side stack 4 is now "
-                    "empty.",
-                    4},
-        PlaceKeyRow{"RussianS",
-                    {{Qt::Key_2}, kRussianS},
-                    "Side stack 2, 2 cards from the bottom: five of diamonds, seven of hearts on "
-                    "top.",
-                    5},
-        PlaceKeyRow{"RussianW",
-                    {{Qt::Key_2}, kRussianW},
-                    "Seven of hearts can go onto eight of clubs on side stack 1 or to empty side "
-                    "stack 3.",
-                    5},
-        PlaceKeyRow{"RussianR", {{Qt::Key_2}, kRussianR}, "Seven of hearts selected.", 5},
-        PlaceKeyRow{"RussianB",
-                    {kRussianB},
-                    "Side stack 5: three of spades on top, 2 cards. Center stack, clubs: ace of "
-                    "clubs. Side stack 1: eight of clubs on top, 3 cards. Side stack 6: four of "
-                    "clubs on top, 1 card. Center stack, hearts: ace of hearts. Side stack 2: "
-                    "seven of hearts on top, 2 cards. Side stack 7: two of clubs on top, 1 card. "
-                    "Center stack, diamonds: two of diamonds. Side stack 3: empty. Side stack 8: "
-                    "ten of spades on top, 2 cards. Center stack, spades: ace of spades. Side "
-                    "stack 4: two of hearts on top, 1 card.",
-                    0},
-        PlaceKeyRow{"RussianHWithControl",
-                    {{Qt::Key_4}, {kRussianH.key, Qt::ControlModifier, kRussianH.scanCode}},
-                    "Two of hearts selected.",
-                    11},
-        PlaceKeyRow{"RussianLetterOfAnotherKey",
-                    {{Qt::Key_4}, {0x424, {}, 38}},  // "ф" on A
-                    "Two of hearts selected.",
-                    11},
-        PlaceKeyRow{"LatinLetterIsTakenAsTyped",
-                    {{Qt::Key_4}, {Qt::Key_H, {}, 44}},  // H where Dvorak has it, on the US J
-                    "Two of hearts moved home to the hearts center stack. Side stack 4 is now "
-                    "empty.",
-                    4}),
+        Row{"DigitSelects", {{Qt::Key_2}}, "Seven of hearts selected.", 5},
+        Row{"TwoDigitsMoveOntoACard", {{Qt::Key_2}, {Qt::Key_1}}, "Seven of hearts moved onto", 2},
+        Row{"TwoDigitsMoveToAnEmptyStack", {{Qt::Key_8}, {Qt::Key_3}}, "Ten of spades moved to", 8},
+        Row{"HMovesHome", {{Qt::Key_4}, {Qt::Key_H}}, "Two of hearts moved home", 4},
+        Row{"RefusedHDropsTheSelection", {{Qt::Key_5}, {Qt::Key_H}}, "The spades center", 10},
+        Row{"RefusedDigitSelectsThatCard", {{Qt::Key_2}, {Qt::Key_8}}, "Ten of spades selected", 9},
+        Row{"EmptyStackWithNothingSelected", {{Qt::Key_3}}, "Nothing is selected.", 8},
+        Row{"HWithNothingSelected", {{Qt::Key_H}}, "Nothing is selected.", 0},
+        Row{"ShiftDigit", {{Qt::Key_2, Qt::ShiftModifier}}, "Seven of hearts selected.", 5},
+        Row{"KeypadDigitIsNot", {{Qt::Key_2, Qt::KeypadModifier}}, "Nothing is selected.", 0},
+        Row{"ControlDigitIsNot", {{Qt::Key_2, Qt::ControlModifier}}, "Nothing is selected.", 0},
+        Row{"AltDigitIsNot", {{Qt::Key_8, Qt::AltModifier}}, "Nothing is selected.", 0},
+        Row{"MetaDigitIsNot", {{Qt::Key_1, Qt::MetaModifier}}, "Nothing is selected.", 0},
+        Row{"ControlHIsNot",
+            {{Qt::Key_4}, {Qt::Key_H, Qt::ControlModifier}},
+            "Two of hearts sel",
+            11},
+        Row{"RussianH", {{Qt::Key_4}, kRussianH}, "Two of hearts moved home", 4}),
     [](const testing::TestParamInfo<PlaceKeyRow>& info) { return info.param.name; });
+
+// With a Russian layout the keys that bear S, B, W, R and H type "ы", "и", "ц", "к" and "р".
+TEST(CardAreaKeys, ALetterOfAnotherScriptIsTheLatinLetterOfItsKey) {
+    const std::pair<Qt::Key, Keystroke> keys[] = {{Qt::Key_S, {0x42B, {}, 39}},
+                                                  {Qt::Key_B, {0x418, {}, 56}},
+                                                  {Qt::Key_W, {0x426, {}, 25}},
+                                                  {Qt::Key_R, {0x41A, {}, 27}},
+                                                  {Qt::Key_H, kRussianH}};
+    for (const auto& [latin, russian] : keys) {
+        ASSERT_NE(cardAreaKey(Keystroke{latin}.event()), nullptr);
+        EXPECT_EQ(cardAreaKey(russian.event()), cardAreaKey(Keystroke{latin}.event())) << latin;
+        const Keystroke withControl{russian.key, Qt::ControlModifier, russian.scanCode};
+        EXPECT_EQ(cardAreaKey(withControl.event()), nullptr) << latin;
+    }
+    EXPECT_EQ(cardAreaKey(Keystroke{0x424, {}, 38}.event()), nullptr);  // "ф" on A
+    // A Latin letter is the one typed, wherever its key is: H of a Dvorak layout, on US J.
+    EXPECT_EQ(cardAreaKey(Keystroke{Qt::Key_H, {}, 44}.event()),
+              cardAreaKey(Keystroke{Qt::Key_H}.event()));
+}
 
 std::string text(const BoardState& board) {
     std::ostringstream out;
