@@ -1,18 +1,14 @@
 #include "board/keyboard_cursor.h"
 
 #include <QKeyEvent>
-#include <QLatin1String>
+#include <QKeySequence>
+#include <QWidget>
 #include <string_view>
 #include <utility>
 
-#include "board/card_area.h"
 #include "board/places.h"
 
 namespace {
-
-// Logical pixels, so the frame grows with the display scale: three make a line seen at a
-// glance on a white card and on the window colour alike.
-constexpr int kFrameWidth = 3;
 
 // The key a press stands for. With the layout of another script a letter key types a letter of
 // that script (the S key of a Russian layout types "ы"), and such a key stands for the Latin
@@ -55,41 +51,23 @@ const CardAreaKey* cardAreaKey(const QKeyEvent& press) {
 QStringList keyBindings(KeyAction action) {
     QStringList names;
     for (const CardAreaKey& entry : kCardAreaKeys) {
-        if (entry.action == action && entry.binding) {
-            names << QLatin1String(entry.binding);
+        if (entry.action == action && entry.named) {
+            names << QKeySequence(entry.key).toString(QKeySequence::PortableText);
         }
     }
     return names;
 }
 
-KeyboardCursor::KeyboardCursor(CardArea& area) : area_(area) {
+KeyboardCursor::KeyboardCursor(QWidget& area) : QObject(&area), area_(area) {
     area.installEventFilter(this);
 }
 
 void KeyboardCursor::moveTo(int place) {
     place_ = place;
-    refresh();
+    emit placeChanged();
     if (area_.hasFocus()) {
         emit moved(place_);
     }
-}
-
-void KeyboardCursor::refresh() {
-    const QRect now = frameRect();
-    if (frameShown_ && now != frame_) {
-        area_.update(frame_);
-        area_.update(now);
-    }
-    frame_ = now;
-}
-
-QPainterPath KeyboardCursor::frame() const {
-    QPainterPath frame;
-    if (frameShown_) {
-        frame.addRect(frame_);
-        frame.addRect(frame_.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
-    }
-    return frame;
 }
 
 bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
@@ -100,7 +78,13 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             showFrame(true);
-            act(*key);
+            if (key->action == KeyAction::Step) {
+                moveTo(boardPlaces::neighbour(place_, key->rowStep, key->columnStep));
+            } else {
+                emit requested(key->action, key->action == KeyAction::ToSideStack
+                                                ? boardPlaces::placeOfSideStack(key->stack)
+                                                : place_);
+            }
             return true;
         }
         case QEvent::FocusIn:
@@ -126,63 +110,9 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void KeyboardCursor::act(const CardAreaKey& key) {
-    switch (key.action) {
-        case KeyAction::Step:
-            moveTo(boardPlaces::neighbour(place_, key.rowStep, key.columnStep));
-            break;
-        case KeyAction::Press:
-            area_.pressPlace(place_);
-            break;
-        case KeyAction::Drop:
-            area_.pressBackground();
-            break;
-        case KeyAction::ReadStack:
-            emit readStackRequested(place_);
-            break;
-        case KeyAction::ReadBoard:
-            emit readBoardRequested();
-            break;
-        case KeyAction::Where:
-            emit whereRequested(place_);
-            break;
-        case KeyAction::Repeat:
-            emit repeatRequested();
-            break;
-        case KeyAction::ToSideStack:
-            clickAt(boardPlaces::placeOfSideStack(key.stack));
-            break;
-        case KeyAction::ToHome:
-            if (const Card held = area_.board().selectedCard; held.isCard()) {
-                clickAt(boardPlaces::placeOfCenterStack(held.suit));
-            } else {
-                // Changes nothing, and says that nothing is selected (or how to deal).
-                area_.pressBackground();
-            }
-            break;
-    }
-}
-
-void KeyboardCursor::clickAt(int place) {
-    if (place != place_ && area_.hasFocus()) {
-        area_.announcer().focusGoesWithClick(place);
-    }
-    place_ = place;
-    refresh();
-    area_.pressPlace(place);
-}
-
 void KeyboardCursor::showFrame(bool shown) {
-    if (shown == frameShown_) {
-        return;
+    if (shown != frameShown_) {
+        frameShown_ = shown;
+        emit frameShownChanged();
     }
-    frameShown_ = shown;
-    if (shown) {
-        frame_ = frameRect();
-    }
-    area_.update(frame_);
-}
-
-QRect KeyboardCursor::frameRect() const {
-    return area_.placeRect(place_).adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
 }
