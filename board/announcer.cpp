@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <bitset>
+#include <utility>
 
 #include "board/words.h"
 
@@ -130,6 +131,17 @@ Announcement ofReading(QString text) {
     return told(false, {}, std::move(text));
 }
 
+Announcement withFocus(Announcement announcement, int place) {
+    std::vector<Event>& events = announcement.events;
+    const auto others =
+        std::stable_partition(events.begin(), events.end(), [place](const Event& e) {
+            return (e.target.kind == Kind::Place || e.target.kind == Kind::Card) &&
+                   e.target.place == place;
+        });
+    events.insert(others, {{Kind::Place, place}, QAccessible::Focus});
+    return announcement;
+}
+
 }  // namespace announcing
 
 void Announcer::dealt(const Dealt& dealt, When when) {
@@ -140,7 +152,11 @@ void Announcer::dealt(const Dealt& dealt, When when) {
 }
 
 void Announcer::clicked(const ClickOutcome& outcome) {
-    announce(announcing::ofClick(board_, outcome));
+    announcing::Announcement told = announcing::ofClick(board_, outcome);
+    if (const std::optional<int> place = std::exchange(focusWithClick_, std::nullopt)) {
+        told = announcing::withFocus(std::move(told), *place);
+    }
+    announce(told);
 }
 
 void Announcer::read(QString text) {
@@ -153,6 +169,9 @@ void Announcer::repeat() {
 }
 
 void Announcer::focusMoved(int place) {
+    if (focusWithClick_ == place) {
+        return;
+    }
     send({{announcing::Target::Kind::Place, place}, QAccessible::Focus});
 }
 

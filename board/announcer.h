@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "board/places.h"
@@ -49,6 +50,12 @@ Announcement ofClick(const BoardState& board, const ClickOutcome& outcome);
 // A reading: only the text.
 Announcement ofReading(QString text);
 
+// The announcement of a click that also takes the keyboard focus to `place`: first that place's
+// own events, while it has not got the focus yet, so that a screen reader knows its new name
+// without saying it; then its Focus, at which the screen reader says that name once; then the
+// other events, and the notification last.
+Announcement withFocus(Announcement announcement, int place);
+
 }  // namespace announcing
 
 // Where announcements go: assistive technology, while it listens.
@@ -88,6 +95,10 @@ public:
     void repeat();
     // The keyboard cursor reached a place while the card area has the focus.
     void focusMoved(int place);
+    // The keyboard cursor goes to `place` with the click that is announced next (every click
+    // is): that click tells the focus (see announcing::withFocus), and focusMoved() for that
+    // place does not.
+    void focusGoesWithClick(int place) { focusWithClick_ = place; }
 
     // What the notification says: the text of the last announcement.
     const QString& current() const { return current_; }
@@ -101,4 +112,5 @@ private:
     FindSink findSink_;
     QString current_;
     unsigned sequence_ = 0;  // counts the announcements, so that a late one can tell it is stale
+    std::optional<int> focusWithClick_;
 };

@@ -135,7 +135,27 @@ void CardArea::act(KeyAction action, int place) {
         case KeyAction::Repeat:
             repeat();
             break;
+        case KeyAction::ToSideStack:
+            pressThere(place);
+            break;
+        case KeyAction::ToHome:
+            if (const Card held = board_.selectedCard; held.isCard()) {
+                pressThere(boardPlaces::placeOfCenterStack(held.suit));
+            } else {
+                drop();  // changes nothing, and says that nothing is selected (or how to deal)
+            }
+            break;
     }
+}
+
+void CardArea::pressThere(int place) {
+    if (place != cursor_->place()) {
+        if (hasFocus()) {
+            announcer_.focusGoesWithClick(place);
+        }
+        cursor_->moveTo(place);
+    }
+    press(place);
 }
 
 void CardArea::press(int place) {

@@ -77,6 +77,8 @@ private:
     void act(KeyAction action, int place);
     // Exactly a click on the background.
     void drop();
+    // Takes the cursor to the place and presses there; the click's announcement tells the focus.
+    void pressThere(int place);
     void readBoard() { announcer_.read(words::boardReading(board_)); }
     void repeat() { announcer_.repeat(); }
     // Makes every card image show the board: the selection, the center stacks and every slot

@@ -3,15 +3,19 @@
 #include <QObject>
 #include <QStringList>
 
+class QKeyEvent;
+
 // What a key of the card area does.
 enum class KeyAction {
-    Step,       // moves the cursor one place in the grid
-    Press,      // clicks what lies in the middle of the place
-    Drop,       // clicks the background, which drops the selection
-    ReadStack,  // reads every card of the place aloud
-    ReadBoard,  // reads every place aloud
-    Where,      // says where the selected card, or the place's top card, can go
-    Repeat,     // says the last announcement again
+    Step,         // moves the cursor one place in the grid
+    Press,        // clicks what lies in the middle of the place
+    Drop,         // clicks the background, which drops the selection
+    ReadStack,    // reads every card of the place aloud
+    ReadBoard,    // reads every place aloud
+    Where,        // says where the selected card, or the place's top card, can go
+    Repeat,       // says the last announcement again
+    ToSideStack,  // takes the cursor to a side stack and clicks its top card there
+    ToHome,       // takes the cursor to the selected card's center stack and clicks there
 };
 
 struct CardAreaKey {
@@ -23,7 +27,19 @@ struct CardAreaKey {
     bool plainOnly = false;
     // The one key of its action that assistive technology is told as the action's binding.
     bool named = false;
+    int stack = 0;  // the side stack 1..8 of KeyAction::ToSideStack
+    // A digit of the main keyboard: the keypad's are the screen reader's own keys.
+    bool mainKeyboardOnly = false;
 };
+
+// The digit of a side stack. Shift is allowed, since a French keyboard types the digits with it.
+constexpr CardAreaKey sideStackKey(int stack) {
+    return {.key = static_cast<Qt::Key>(Qt::Key_0 + stack),
+            .action = KeyAction::ToSideStack,
+            .plainOnly = true,
+            .stack = stack,
+            .mainKeyboardOnly = true};
+}
 
 // Every key of the card area. Nothing else reads keys there: the key handling and the key
 // bindings that assistive technology is told both come from this table.
@@ -40,10 +56,20 @@ inline constexpr CardAreaKey kCardAreaKeys[] = {
     {Qt::Key_B, KeyAction::ReadBoard, 0, 0, true},
     {Qt::Key_W, KeyAction::Where, 0, 0, true, true},
     {Qt::Key_R, KeyAction::Repeat, 0, 0, true},
+    sideStackKey(1),
+    sideStackKey(2),
+    sideStackKey(3),
+    sideStackKey(4),
+    sideStackKey(5),
+    sideStackKey(6),
+    sideStackKey(7),
+    sideStackKey(8),
+    {Qt::Key_H, KeyAction::ToHome, 0, 0, true},
 };
 
-// The entry of the table for a key press, or nullptr when the key is not the card area's.
-const CardAreaKey* cardAreaKey(int key, Qt::KeyboardModifiers modifiers);
+// The entry of the table for a key press, or nullptr when the key is not the card area's. A
+// letter of another script than Latin stands for the Latin letter of its key (see latinKey).
+const CardAreaKey* cardAreaKey(const QKeyEvent& press);
 // The names of the keys that do the action, as Qt writes them ("Space", "S"), for assistive
 // technology.
 QStringList keyBindings(KeyAction action);
@@ -70,7 +96,7 @@ signals:
     void moved(int place);
     void placeChanged();
     void frameShownChanged();
-    // A key asked for its action at the cursor's place.
+    // A key asked for its action at a place: the cursor's, or the side stack that a digit names.
     void requested(KeyAction action, int place);
 
 protected:

@@ -347,7 +347,9 @@ TEST_F(BoardWindowTest, BeforeTheFirstDealEveryActionOnTheCardsSaysHowToDeal) {
              [this] { QTest::keyClick(&cardArea(), Qt::Key_Space); },
              [this] { QTest::keyClick(&cardArea(), Qt::Key_S); },
              [this] { QTest::keyClick(&cardArea(), Qt::Key_B); },
-             [this] { QTest::keyClick(&cardArea(), Qt::Key_W); }}) {
+             [this] { QTest::keyClick(&cardArea(), Qt::Key_W); },
+             [this] { QTest::keyClick(&cardArea(), Qt::Key_3); },
+             [this] { QTest::keyClick(&cardArea(), Qt::Key_H); }}) {
         cursor().moveTo(0);
         act();
         EXPECT_EQ(said(), howToDeal);

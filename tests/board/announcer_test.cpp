@@ -40,6 +40,8 @@ std::string describe(const std::vector<Event>& events) {
             text += " created";
         } else if (event.type == QAccessible::ObjectDestroyed) {
             text += " destroyed";
+        } else if (event.type == QAccessible::Focus) {
+            text += " focus";
         } else if (event.type != QAccessible::NameChanged &&
                    event.type != QAccessible::ObjectShow) {
             text += " event " + std::to_string(event.type);
@@ -121,6 +123,40 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeRow{"NothingSelected", clickBackground, "show; "},
         OutcomeRow{"CenterStackWithNothingSelected", home(0), "show; "}),
     [](const testing::TestParamInfo<OutcomeRow>& info) { return info.param.name; });
+
+// A key that takes the cursor to the place it clicks: that place's events, its focus, the rest.
+struct FocusRow {
+    const char* name;
+    std::function<ClickOutcome(BoardState&)> clicks;
+    int place;  // where the last click was, and the focus goes
+    const char* events;
+};
+
+void PrintTo(const FocusRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class AnnouncerFocusTest : public testing::TestWithParam<FocusRow> {};
+
+TEST_P(AnnouncerFocusTest, TellsTheFocusAfterThePlacesOwnEvents) {
+    BoardState board = midGamePosition();
+    const ClickOutcome outcome = GetParam().clicks(board);
+    const announcing::Announcement told =
+        announcing::withFocus(announcing::ofClick(board, outcome), GetParam().place);
+    EXPECT_EQ(describe(told.events), GetParam().events);
+    EXPECT_EQ(told.text, announcing::ofClick(board, outcome).text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeysThatClickWhereTheyGo, AnnouncerFocusTest,
+    testing::Values(
+        FocusRow{"MoveOntoACard", tops({2, 1}), 2,
+                 "place 2; card 2 2; card 2 3 created; place 2 focus; box; place 5; card 5 0; "
+                 "card 5 1 destroyed; show; "},
+        FocusRow{"RefusedHome", then(tops({5}), home(3)), 10,
+                 "place 10 focus; box; place 0; show; "},
+        FocusRow{"NothingSelected", tops({3}), 8, "place 8 focus; show; "}),
+    [](const testing::TestParamInfo<FocusRow>& info) { return info.param.name; });
 
 // The events of one place in a description, from its name up to the next place's.
 std::string placeEvents(const std::string& events, int place) {

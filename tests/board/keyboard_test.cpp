@@ -6,6 +6,7 @@
 
 #include "board/card_area.h"
 #include "board_fixture.h"
+#include "support/positions.h"
 
 namespace {
 
@@ -94,6 +95,93 @@ TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture)
     EXPECT_EQ(picture(), mouseOnly);
 }
 
+// One key press: the key, its modifiers, and its XKB keycode where it matters.
+struct Keystroke {
+    int key;
+    Qt::KeyboardModifiers modifiers = {};
+    quint32 scanCode = 0;
+    QKeyEvent event(QEvent::Type type = QEvent::KeyPress) const {
+        return {type, key, modifiers, scanCode, 0, 0, QString(QChar(char32_t(key))).toLower()};
+    }
+};
+
+// Keys that click a place, on the position of support/positions.h with the cards focused and
+// the cursor on side stack 5 (place 0); a digit's click is compared with the mouse's in
+// KeysAndMouse below. 1: KS QH 8C  2: 5D 7H  3: empty  4: 2H  5: 9D 3S  6: 4C  7: 2C  8: JD 10S,
+// center tops AC AH 2D AS.
+struct PlaceKeyRow {
+    const char* name;
+    std::vector<Keystroke> keys;
+    const char* said;  // how what the last key did is said: the start of it
+    int place;         // where the cursor is afterwards
+};
+
+void PrintTo(const PlaceKeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class PlaceKeyTest : public KeyboardTest, public testing::WithParamInterface<PlaceKeyRow> {};
+
+TEST_P(PlaceKeyTest, ActsAsAClickThereAndTakesTheCursorThere) {
+    showPosition(midGamePosition());
+    press(Qt::Key_Tab);
+    for (const Keystroke& key : GetParam().keys) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event = key.event(type);
+            QApplication::sendEvent(QApplication::focusWidget(), &event);
+        }
+    }
+    EXPECT_TRUE(said().startsWith(QLatin1String(GetParam().said))) << said().toStdString();
+    EXPECT_EQ(cursor().place(), GetParam().place);
+    EXPECT_EQ(pixel(picture(), cardArea().placeRect(GetParam().place).topLeft() - QPoint(62, 2)),
+              cardArea().palette().color(QPalette::Highlight).rgb());
+}
+
+using Row = PlaceKeyRow;
+constexpr Keystroke kRussianH{0x420, {}, 43};  // "р", on the key that bears H
+
+INSTANTIATE_TEST_SUITE_P(
+    DigitsAndHome, PlaceKeyTest,
+    testing::Values(
+        Row{"DigitSelects", {{Qt::Key_2}}, "Seven of hearts selected.", 5},
+        Row{"TwoDigitsMoveOntoACard", {{Qt::Key_2}, {Qt::Key_1}}, "Seven of hearts moved onto", 2},
+        Row{"TwoDigitsMoveToAnEmptyStack", {{Qt::Key_8}, {Qt::Key_3}}, "Ten of spades moved to", 8},
+        Row{"HMovesHome", {{Qt::Key_4}, {Qt::Key_H}}, "Two of hearts moved home", 4},
+        Row{"RefusedHDropsTheSelection", {{Qt::Key_5}, {Qt::Key_H}}, "The spades center", 10},
+        Row{"RefusedDigitSelectsThatCard", {{Qt::Key_2}, {Qt::Key_8}}, "Ten of spades selected", 9},
+        Row{"EmptyStackWithNothingSelected", {{Qt::Key_3}}, "Nothing is selected.", 8},
+        Row{"HWithNothingSelected", {{Qt::Key_H}}, "Nothing is selected.", 0},
+        Row{"ShiftDigit", {{Qt::Key_2, Qt::ShiftModifier}}, "Seven of hearts selected.", 5},
+        Row{"KeypadDigitIsNot", {{Qt::Key_2, Qt::KeypadModifier}}, "Nothing is selected.", 0},
+        Row{"ControlDigitIsNot", {{Qt::Key_2, Qt::ControlModifier}}, "Nothing is selected.", 0},
+        Row{"AltDigitIsNot", {{Qt::Key_8, Qt::AltModifier}}, "Nothing is selected.", 0},
+        Row{"MetaDigitIsNot", {{Qt::Key_1, Qt::MetaModifier}}, "Nothing is selected.", 0},
+        Row{"ControlHIsNot",
+            {{Qt::Key_4}, {Qt::Key_H, Qt::ControlModifier}},
+            "Two of hearts sel",
+            11},
+        Row{"RussianH", {{Qt::Key_4}, kRussianH}, "Two of hearts moved home", 4}),
+    [](const testing::TestParamInfo<PlaceKeyRow>& info) { return info.param.name; });
+
+// With a Russian layout the keys that bear S, B, W, R and H type "ы", "и", "ц", "к" and "р".
+TEST(CardAreaKeys, ALetterOfAnotherScriptIsTheLatinLetterOfItsKey) {
+    const std::pair<Qt::Key, Keystroke> keys[] = {{Qt::Key_S, {0x42B, {}, 39}},
+                                                  {Qt::Key_B, {0x418, {}, 56}},
+                                                  {Qt::Key_W, {0x426, {}, 25}},
+                                                  {Qt::Key_R, {0x41A, {}, 27}},
+                                                  {Qt::Key_H, kRussianH}};
+    for (const auto& [latin, russian] : keys) {
+        ASSERT_NE(cardAreaKey(Keystroke{latin}.event()), nullptr);
+        EXPECT_EQ(cardAreaKey(russian.event()), cardAreaKey(Keystroke{latin}.event())) << latin;
+        const Keystroke withControl{russian.key, Qt::ControlModifier, russian.scanCode};
+        EXPECT_EQ(cardAreaKey(withControl.event()), nullptr) << latin;
+    }
+    EXPECT_EQ(cardAreaKey(Keystroke{0x424, {}, 38}.event()), nullptr);  // "ф" on A
+    // A Latin letter is the one typed, wherever its key is: H of a Dvorak layout, on US J.
+    EXPECT_EQ(cardAreaKey(Keystroke{Qt::Key_H, {}, 44}.event()),
+              cardAreaKey(Keystroke{Qt::Key_H}.event()));
+}
+
 std::string text(const BoardState& board) {
     std::ostringstream out;
     out << board;
@@ -136,6 +224,18 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
         } else if (kind < 6) {
             QTest::keyClick(&keyBoard, Qt::Key_Escape);
             click(QPoint(200, 60));
+        } else if (kind < 30) {
+            // A side stack's digit, or H, which goes home with the selected card.
+            const int stack = pick(1, 9);
+            const Card held = keys.board.selectedCard;
+            QTest::keyClick(&keyBoard, stack > 8 ? Qt::Key_H : Qt::Key(Qt::Key_0 + stack));
+            click(stack <= 8 ? mouseWindow.cardArea()
+                                   .sideStack(stack, boardPlaces::topItem(mouse.board, stack))
+                                   .geometry()
+                                   .center()
+                  : held.isCard()
+                      ? mouseWindow.cardArea().centerStack(held.suit).geometry().center()
+                      : QPoint(200, 60));
         } else {
             const int place = pick(0, 11);
             const KeyboardCursor& cursor = *keyBoard.findChild<KeyboardCursor*>();

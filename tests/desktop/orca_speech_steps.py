@@ -49,6 +49,10 @@ READING_ORDER = (r"Side stack 5\b.*Center stack, clubs\b.*Side stack 1\b.*"
 
 PLACE = r"^(Side stack [1-8]|Center stack, (clubs|hearts|diamonds|spades))\b"
 
+# A key that takes the cursor to a place has that place read (once it shows what the key did
+# there) and no other: a place's name other than that of side stack %s or of center stack %s.
+OTHER_PLACE = r"^(Side stack (?!%s\b)[1-8]|Center stack, (?!%s\b))"
+
 # Orca names the role of a notification before its text, unless the notification lies inside a
 # status bar.
 NEVER = [r"^notification\b"]
@@ -75,7 +79,15 @@ STEPS = [
     ("Space on a top card selects it", ["@side $source", "space"], ["(?i)^" + SELECTED],
      {"braille": ["(?i)" + SELECTED]}),
     ("W says where the selected card can go", ["w"], ["(?i)^" + WHERE], {"braille": ["(?i)" + WHERE]}),
-    ("a move onto a side stack", ["@side $onto", "space"], ["(?i)^" + MOVED], {"braille": ["(?i)" + MOVED]}),
+    # A move by two digits, each key a step of its own: Orca may be late, and a screen reader user
+    # who waits for the answer to each key hears it whole.
+    ("Escape drops the selection", ["Escape"], [r"(?i)^$card is no longer selected\b"]),
+    ("the digit of a side stack selects its top card", ["$source"], ["(?i)^" + SELECTED],
+     {"never": [OTHER_PLACE % ("none", "none")], "braille": ["(?i)" + SELECTED]}),
+    ("the digit of another side stack moves the card there", ["$onto"],
+     [r"^Side stack $onto: $card on top\b", "(?i)^" + MOVED],
+     {"once": ["(?i)" + MOVED], "never": [OTHER_PLACE % ("$onto", "none")],
+      "braille": ["(?i)" + MOVED]}),
     ("R says the move again", ["r"], ["(?i)^" + MOVED], {"braille": ["(?i)" + MOVED]}),
     ("Space on a two selects it", ["@side $home", "space"], [r"(?i)^$home_card selected\b"]),
     ("a move home", ["@center $home_suit", "space"], ["(?i)^" + HOME], {"braille": ["(?i)" + HOME]}),
@@ -83,6 +95,13 @@ STEPS = [
      [r"(?i)^$refused_card selected\b"]),
     ("a refused move home", ["@center $refused_suit", "space"], ["(?i)^" + REFUSED],
      {"braille": ["(?i)" + REFUSED]}),
+    ("the digit of a side stack goes there and selects its card", ["$refused"],
+     [r"^Side stack $refused: $refused_card on top\b", r"(?i)^$refused_card selected\b"],
+     {"never": [OTHER_PLACE % ("$refused", "none")]}),
+    ("H goes to the card's center stack, which refuses it", ["h"],
+     [r"^Center stack, $refused_suit: $refused_center_card\b", "(?i)^" + REFUSED],
+     {"once": ["(?i)" + REFUSED], "never": [OTHER_PLACE % ("none", "$refused_suit")],
+      "braille": ["(?i)" + REFUSED]}),
     ("Space selects that card again", ["@side $refused", "space"],
      [r"(?i)^$refused_card selected\b"]),
     ("Escape drops the selection", ["Escape"], [r"(?i)^$refused_card is no longer selected\b"],
