@@ -101,7 +101,7 @@ GERMAN_SELECTED = r"Ausgewählt: $card\."
 GERMAN_MOVED = (r"$card auf $onto_card gelegt\. "
                 r"(Oben auf Seitenstapel $source liegt jetzt $any_card|"
                 r"Seitenstapel $source ist jetzt leer)\.")
-GERMAN_DEALT = r"Neues Spiel ausgeteilt\."
+GERMAN_DEALT = r"Karten für ein neues Spiel ausgeteilt\."
 
 GERMAN_STEPS = [
     ("Tab into the cards", ["Tab"], [r"^Seitenstapel 5: $top5\b"]),
