@@ -29,19 +29,12 @@ Translations::Translations(const QLocale& language) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-Translations::~Translations() {
-    if (installed_) {
-        QCoreApplication::removeTranslator(&qt_);
-        QCoreApplication::removeTranslator(&program_);
-    }
-}
-
 QString Translations::language() const {
     return program_.language();
 }
 
 void Translations::install() {
-    installed_ = QCoreApplication::installTranslator(&program_);
+    QCoreApplication::installTranslator(&program_);
     if (!qt_.isEmpty()) {
         QCoreApplication::installTranslator(&qt_);
     }

@@ -14,10 +14,11 @@ QLocale desktopLanguage();
 // same language from Qt's translations folder where they are installed. A language the program
 // has no translation for, or a malformed one, gives English: the English file holds only the
 // plural forms of its counts.
+// They may outlive the application: each translator takes itself out of the application that
+// still runs when it goes, and there is nothing to take out of one that has gone.
 class Translations {
 public:
     explicit Translations(const QLocale& language);
-    ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
@@ -31,7 +32,6 @@ public:
 private:
     QTranslator program_;
     QTranslator qt_;
-    bool installed_ = false;
 };
 
 }  // namespace platform
