@@ -24,7 +24,8 @@ public:
 
     // "de", "pt_BR", or "en" for English.
     QString language() const;
-    // Makes the running application's texts use them, from now until they go.
+    // Makes the running application's texts use them, from now until they go; for a language
+    // written with Han characters, also the font that draws them in its forms.
     void install();
     // A text of `context` in this language, before any application exists to translate it.
     QString translate(const char* context, const char* source) const;

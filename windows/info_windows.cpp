@@ -1,6 +1,7 @@
 #include "windows/info_windows.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "resources/pictures.h"
@@ -36,7 +37,11 @@ ControlText aboutDravonneMenuPath() {
     QStringList items;
     QStringList english;
     for (const char* caption : {"&Info", "&About", "&Dravonne"}) {
-        items << QCoreApplication::translate("Board", caption).remove(u'&');
+        // "&Info" and, where the access key is not a letter of the word, "信息(&I)": the
+        // word alone.
+        items << QCoreApplication::translate("Board", caption)
+                     .remove(QRegularExpression(QStringLiteral("\\(&.\\)$")))
+                     .remove(u'&');
         english << QString::fromUtf8(caption).remove(u'&');
     }
     //: Between the menu items of a menu path, as in "Info->About->Dravonne".

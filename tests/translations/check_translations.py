@@ -14,7 +14,8 @@ import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
-PLURAL_FORMS = {"en": 2, "de": 2, "fr": 2, "es": 2, "it": 2, "nl": 2, "pt_BR": 2, "pl": 3, "ru": 3}
+PLURAL_FORMS = {"en": 2, "de": 2, "fr": 2, "es": 2, "it": 2, "nl": 2, "pt_BR": 2, "pl": 3, "ru": 3,
+                "zh_CN": 1, "ja": 1}
 PLACEHOLDER = re.compile(r"%L?\d{1,2}|%n")
 # The items of each menu, as their English captions: their access keys must differ.
 MENUS = [["&File", "&Info"], ["&New Game", "&Exit"], ["&Rules", "&About", "&License"],
@@ -43,8 +44,10 @@ def access_key(text):
 def said_badly(context, source, form):
     """The abbreviations and spelled-out signs of a translation."""
     if context in TERMINAL_CONTEXTS:
-        typed = set(source.split())
-        form = " ".join(word for word in form.split() if word not in typed)
+        # Written without spaces around them in some languages: taken out wherever they stand.
+        for typed in (word.strip("()'\",.;:") for word in source.split()):
+            if SPELLED_OUT.search(typed):
+                form = form.replace(typed, " ")
     found = [match.group(0).strip() for match in ABBREVIATION.finditer(form)]
     found += [match.group(0).strip() for match in INSIDE_SENTENCE.finditer(form)
               if form[match.end()].islower() or not form[match.end()].isalpha()]
