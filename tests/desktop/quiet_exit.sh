@@ -29,7 +29,7 @@ desktop_start_x
 # LANGUAGE TITLE FILE_KEY EXIT_KEY [VARIABLE=VALUE...]: the program started with the variables,
 # its window found by its title, its File menu opened and Exit chosen with their access keys.
 start_and_exit() {
-    local language=$1 title=$2 file_key=$3 exit_key=$4 board= status=0 i
+    local language=$1 title=$2 file_key=$3 exit_key=$4 board='' status=0 i
     shift 4
     env "$@" "$program" >/dev/null 2>"$work/err" &
     program_pid=$!
