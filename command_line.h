@@ -12,7 +12,8 @@ namespace command_line {
 
 enum class Action { Run, Help, Version, Error };
 
-// A text in the language the program speaks, from its English source (context "CommandLine").
+// A text in the language the program speaks, from its English source, in UTF-8; for the start
+// path's own words (this file's of the context "CommandLine").
 using Translate = std::function<std::string(const char* source)>;
 // English: the source as it is.
 std::string english(const char* source);

@@ -12,16 +12,17 @@
 int main(int argc, char* argv[]) {
     // Before any application exists, for the command line's own words too.
     platform::Translations translations(platform::desktopLanguage());
-    const auto translate = [&translations](const char* source) {
-        return translations.translate("CommandLine", source).toStdString();
+    const auto in = [&translations](const char* context) -> command_line::Translate {
+        return [&translations, context](const char* source) {
+            return translations.translate(context, source).toStdString();
+        };
     };
-    if (const std::optional<int> status = command_line::handle(argc, argv, translate)) {
+    if (const std::optional<int> status = command_line::handle(argc, argv, in("CommandLine"))) {
         return *status;  // --help, --version or a wrong argument: no window
     }
     startup::nameForDesktop();
-    const std::unique_ptr<QApplication> application = startup::makeApplication(
-        argc, argv,
-        [&translations](const char* source) { return translations.translate("Startup", source); });
+    const std::unique_ptr<QApplication> application =
+        startup::makeApplication(argc, argv, in("Startup"));
     translations.install();
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 

@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 
+#include "board/accessible_tree.h"
+#include "board/words.h"
 #include "resources/pictures.h"
 
 Program::Program(RandomSource& random)
-    : pictures(resources::cardPicturePath, resources::cardPicturePath2x),
-      boardWindow_(std::make_unique<BoardWindow>(state, random, pictures)) {
+    : pictures(resources::cardPicturePath, resources::cardPicturePath2x) {
+    accessibleTree::install();
+    boardWindow_ = std::make_unique<BoardWindow>(state, random, pictures);
     BoardWindow& board = *boardWindow_;
     auto showOn = [this, &board](auto signal, InfoWindowId id) {
         QObject::connect(&board, signal, &board, [this, id] { show(id); });
@@ -40,7 +43,11 @@ void Program::start() {
 InfoWindow& Program::window(InfoWindowId id) {
     QPointer<InfoWindow>& slot = windows_[static_cast<std::size_t>(id)];
     if (!slot) {
-        slot = makeInfoWindow(id).release();
+        MenuPath aboutDravonne;
+        for (const words::Text item : words::kAboutDravonnePath) {
+            aboutDravonne.emplace_back(words::text(item), words::english(item));
+        }
+        slot = makeInfoWindow(id, aboutDravonne).release();
         slot->setAttribute(Qt::WA_DeleteOnClose);
     }
     return *slot;

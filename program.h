@@ -41,7 +41,9 @@ public:
     void end();
     bool ended() const { return ended_; }
 
-    BoardState state;  // the start-up state (kStartupCard everywhere) until the first deal
+    // The start-up state (kStartupCard everywhere) until the first deal; public for
+    // tools/boardshot and the benchmarks, which set and read positions.
+    BoardState state;
     platform::PictureCache pictures;
 
 private:

@@ -12,11 +12,10 @@ void nameForDesktop() {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.dravonne.Ketterline"));
 }
 
-QString english(const char* source) {
-    return QString::fromUtf8(source);
-}
-
-QString failureLine(const QStringList& qtMessages, const Translate& say) {
+QString failureLine(const QStringList& qtMessages, const Translate& translate) {
+    const auto say = [&translate](const char* source) {
+        return QString::fromStdString(translate(source));
+    };
     QString reasons;
     QString fixes;
     const auto add = [&](const QString& reason, const QString& fix) {

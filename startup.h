@@ -2,8 +2,9 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <functional>
 #include <memory>
+
+#include "command_line.h"
 
 // The start of the program on a desktop: its name there, and one plain line in place of Qt's
 // abort when no window system can be started.
@@ -14,20 +15,19 @@ namespace startup {
 // StartupWMClass); the desktop file name is the entry's id, which Wayland uses as the app id.
 void nameForDesktop();
 
-// A text in the language the program speaks, from its English source (context "Startup").
-using Translate = std::function<QString(const char* source)>;
-QString english(const char* source);
+// The texts here are of the context "Startup".
+using command_line::Translate;
 
 // The one line (without a newline) that says why no platform plugin started and what to do,
 // read from Qt's messages about the plugins it tried, in the order Qt printed them; empty when
 // they tell of no failure.
-QString failureLine(const QStringList& qtMessages, const Translate& say = english);
+QString failureLine(const QStringList& qtMessages, const Translate& say = command_line::english);
 
 // Makes the program's QApplication. Qt's messages about its platform plugins (category qt.qpa,
 // and the wayland plugin's) are read rather than shown while it is made, every other message is
 // passed on; when no plugin starts (no display, a display that does not answer, a plugin that is
 // not installed), Qt's fatal message becomes failureLine() on standard error and exit status 1.
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv,
-                                              const Translate& say = english);
+                                              const Translate& say = command_line::english);
 
 }  // namespace startup

@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     startup::nameForDesktop();
     const auto makeApplication = [&translations](int& count, char** arguments) {
         return startup::makeApplication(count, arguments, [&translations](const char* source) {
-            return translations.translate("Startup", source);
+            return translations.translate("Startup", source).toStdString();
         });
     };
     startup_bench::Session session(argc, argv, makeApplication, startup_bench::Peaks::Yes);

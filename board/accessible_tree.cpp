@@ -3,11 +3,10 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "board/card_area.h"
-#include "board/keyboard_cursor.h"
-#include "board/places.h"
 #include "board/words.h"
 
 namespace accessibleTree {
@@ -118,7 +117,7 @@ public:
     }
 
 private:
-    QString name() const override { return area_->announcer().current(); }
+    QString name() const override { return area_->announcement(); }
     QRect localRect() const override { return {}; }
 };
 
@@ -170,6 +169,21 @@ private:
     int card_;
 };
 
+// What a place can be asked to do: the card area's action of that name, and the key that does it.
+struct Action {
+    QString name;
+    std::optional<KeyAction> key;
+    void (CardArea::*act)(int place);
+};
+
+std::array<Action, 4> actions() {
+    return {
+        {{QAccessibleActionInterface::pressAction(), KeyAction::Press, &CardArea::press},
+         {QAccessibleActionInterface::setFocusAction(), std::nullopt, &CardArea::focusPlace},
+         {words::text(words::Text::ReadCardsAction), KeyAction::ReadStack, &CardArea::readStack},
+         {words::text(words::Text::WhereAction), KeyAction::Where, &CardArea::where}}};
+}
+
 // Its children are its cards, whose interfaces are made when first asked for or told of.
 class PlacePart final : public ParentPart<CardPart>, public QAccessibleActionInterface {
 public:
@@ -217,7 +231,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
-        state.focused = area_->cursor().place() == place_ && area_->hasFocus();
+        state.focused = area_->cursorPlace() == place_ && area_->hasFocus();
         state.selectable = true;
         state.selected = boardPlaces::isSelected(board(), place_);
         state.invisible = !area_->isVisible();
@@ -229,32 +243,26 @@ public:
                                                     : nullptr;
     }
     QStringList actionNames() const override {
-        return {pressAction(), setFocusAction(), words::text(words::Text::ReadCardsAction),
-                words::text(words::Text::WhereAction)};
+        QStringList names;
+        for (const Action& action : actions()) {
+            names << action.name;
+        }
+        return names;
     }
-    void doAction(const QString& action) override {
-        if (action == pressAction()) {
-            area_->pressPlace(place_);
-        } else if (action == setFocusAction()) {
-            area_->cursor().moveTo(place_);
-            area_->setFocus(Qt::OtherFocusReason);
-        } else if (action == words::text(words::Text::ReadCardsAction)) {
-            area_->announcer().readStack(board(), place_);
-        } else if (action == words::text(words::Text::WhereAction)) {
-            area_->announcer().where(board(), place_);
+    void doAction(const QString& name) override {
+        for (const Action& action : actions()) {
+            if (action.name == name) {
+                (*area_.*action.act)(place_);
+            }
         }
     }
     // Qt joins the bindings with ';' into AT-SPI's "<mnemonic>;<sequence>;<accelerator>", which
     // Orca reads as "<sequence>;<accelerator>" when there are two: the key is told as the
     // accelerator, which braille shows after the place's name, "(Space)".
-    QStringList keyBindingsForAction(const QString& action) const override {
-        const std::pair<QString, KeyAction> bound[] = {
-            {pressAction(), KeyAction::Press},
-            {words::text(words::Text::ReadCardsAction), KeyAction::ReadStack},
-            {words::text(words::Text::WhereAction), KeyAction::Where}};
-        for (const auto& [name, keyAction] : bound) {
-            if (action == name) {
-                return QStringList{QString()} + keyBindings(keyAction);
+    QStringList keyBindingsForAction(const QString& name) const override {
+        for (const Action& action : actions()) {
+            if (action.name == name && action.key) {
+                return QStringList{QString()} + keyBindings(*action.key);
             }
         }
         return {};
@@ -287,7 +295,7 @@ public:
 
     QAccessible::Role role() const override { return QAccessible::List; }
     QAccessibleInterface* focusChild() const override {
-        return area_->hasFocus() ? place(area_->cursor().place()) : nullptr;
+        return area_->hasFocus() ? place(area_->cursorPlace()) : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const auto shown = area_->shownAt(area_->mapFromGlobal(QPoint(x, y)));
@@ -301,7 +309,7 @@ private:
 
 // The card area: its child widgets first, as Qt shows them, then the selected-card box, the
 // places and the status bar with the notification.
-class AreaInterface final : public QAccessibleWidget {
+class AreaInterface final : public QAccessibleWidget, public AnnouncementSink {
 public:
     explicit AreaInterface(CardArea& area)
         : QAccessibleWidget(&area, QAccessible::Pane),
@@ -315,21 +323,24 @@ public:
         }
     }
 
-    // The interface the event is about; a card's only if it was made before, unless `make`.
-    QAccessibleInterface* part(Target target, bool make) const {
-        switch (target.kind) {
-            case Target::Kind::SelectedCardBox:
-                return box_;
-            case Target::Kind::Place:
-                return places_->place(target.place);
-            case Target::Kind::Card:
-                return places_->place(target.place)->card(target.card, make);
-            case Target::Kind::Notification:
-                break;
+    void send(const announcing::Event& event) override {
+        const bool gone = event.type == QAccessible::ObjectDestroyed;
+        QAccessibleInterface* subject = part(event.target, !gone);
+        if (!subject) {
+            return;
         }
-        return status_->notification();
+        if (event.type == QAccessible::ObjectShow) {
+            // Shown again: hidden first, so that each text is news.
+            QAccessibleEvent hidden(subject, QAccessible::ObjectHide);
+            QAccessible::updateAccessibility(&hidden);
+        }
+        QAccessibleEvent change(subject, event.type);
+        QAccessible::updateAccessibility(&change);
+        if (gone && event.target.kind == Target::Kind::Card) {
+            places_->place(event.target.place)->dropCards(event.target.card);
+        }
     }
-    PlaceListPart& places() const { return *places_; }
+    announcing::CardsKnown cardsKnown() const override { return places_->cardsKnown(); }
 
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name ? words::text(words::Text::CardArea)
@@ -367,6 +378,20 @@ public:
     }
 
 private:
+    // The interface the event is about; a card's only if it was made before, unless `make`.
+    QAccessibleInterface* part(Target target, bool make) const {
+        switch (target.kind) {
+            case Target::Kind::SelectedCardBox:
+                return box_;
+            case Target::Kind::Place:
+                return places_->place(target.place);
+            case Target::Kind::Card:
+                return places_->place(target.place)->card(target.card, make);
+            case Target::Kind::Notification:
+                break;
+        }
+        return status_->notification();
+    }
     int widgetCount() const { return QAccessibleWidget::childCount(); }
     std::array<QAccessibleInterface*, 3> parts() const { return {box_, places_, status_}; }
 
@@ -384,44 +409,11 @@ QAccessibleInterface* areaFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-// The card area's interface, made now if assistive technology listens; nullptr otherwise.
-AreaInterface* interfaceOf(CardArea& area) {
-    // Without assistive technology nothing listens: the interfaces are not even made.
-    if (!QAccessible::isActive()) {
-        return nullptr;
-    }
-    return dynamic_cast<AreaInterface*>(QAccessible::queryAccessibleInterface(&area));
-}
-
 }  // namespace
 
 void install() {
     // Qt keeps a factory once, however often it is installed.
     QAccessible::installFactory(areaFactory);
-}
-
-void send(CardArea& area, const announcing::Event& event) {
-    AreaInterface* root = interfaceOf(area);
-    const bool gone = event.type == QAccessible::ObjectDestroyed;
-    QAccessibleInterface* subject = root ? root->part(event.target, !gone) : nullptr;
-    if (!subject) {
-        return;
-    }
-    if (event.type == QAccessible::ObjectShow) {
-        // Shown again: hidden first, so that each text is news.
-        QAccessibleEvent hidden(subject, QAccessible::ObjectHide);
-        QAccessible::updateAccessibility(&hidden);
-    }
-    QAccessibleEvent change(subject, event.type);
-    QAccessible::updateAccessibility(&change);
-    if (gone && event.target.kind == Target::Kind::Card) {
-        root->places().place(event.target.place)->dropCards(event.target.card);
-    }
-}
-
-announcing::CardsKnown cardsKnown(CardArea& area) {
-    const AreaInterface* root = interfaceOf(area);
-    return root ? root->places().cardsKnown() : announcing::CardsKnown{};
 }
 
 }  // namespace accessibleTree

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <bitset>
 
-#include "board/accessible_tree.h"
-#include "board/card_area.h"
 #include "board/words.h"
 
 namespace announcing {
@@ -89,9 +87,9 @@ Announcement ofDeal(const BoardState& board, const Dealt& dealt, const CardsKnow
                         {}};
         for (int card = 0; card < std::min(changed.before, changed.after); ++card) {
             const auto slot = static_cast<std::size_t>(card);
-            const bool replaced =
-                at.isCenterStack ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
-                                 : dealt.sideSlots[static_cast<std::size_t>(at.number - 1)][slot];
+            const bool replaced = at.isCenterStack
+                                      ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
+                                      : dealt.sideSlots[at.number][slot];
             // A card's name also says whether it is the top card.
             const bool topMoved = (card == changed.before - 1) != (card == changed.after - 1);
             changed.renamed.set(slot, replaced || topMoved);
@@ -134,24 +132,19 @@ Announcement ofReading(QString text) {
 
 }  // namespace announcing
 
-void Announcer::dealt(const BoardState& board, const Dealt& dealt, When when) {
-    announce(announcing::ofDeal(board, dealt, accessibleTree::cardsKnown(area_)), when);
+void Announcer::dealt(const Dealt& dealt, When when) {
+    const AnnouncementSink* sink = findSink_();
+    announce(
+        announcing::ofDeal(board_, dealt, sink ? sink->cardsKnown() : announcing::CardsKnown{}),
+        when);
 }
 
-void Announcer::clicked(const BoardState& board, const ClickOutcome& outcome) {
-    announce(announcing::ofClick(board, outcome));
+void Announcer::clicked(const ClickOutcome& outcome) {
+    announce(announcing::ofClick(board_, outcome));
 }
 
-void Announcer::readStack(const BoardState& board, int place) {
-    announce(announcing::ofReading(words::stackReading(board, place)));
-}
-
-void Announcer::readBoard(const BoardState& board) {
-    announce(announcing::ofReading(words::boardReading(board)));
-}
-
-void Announcer::where(const BoardState& board, int place) {
-    announce(announcing::ofReading(words::destinations(board, place)));
+void Announcer::read(QString text) {
+    announce(announcing::ofReading(std::move(text)));
 }
 
 void Announcer::repeat() {
@@ -160,7 +153,13 @@ void Announcer::repeat() {
 }
 
 void Announcer::focusMoved(int place) {
-    accessibleTree::send(area_, {{announcing::Target::Kind::Place, place}, QAccessible::Focus});
+    send({{announcing::Target::Kind::Place, place}, QAccessible::Focus});
+}
+
+void Announcer::send(const announcing::Event& event) {
+    if (AnnouncementSink* sink = findSink_()) {
+        sink->send(event);
+    }
 }
 
 void Announcer::announce(const announcing::Announcement& announcement, When when) {
@@ -168,15 +167,15 @@ void Announcer::announce(const announcing::Announcement& announcement, When when
     const unsigned sequence = ++sequence_;
     for (const announcing::Event& event : announcement.events) {
         if (event.target.kind != announcing::Target::Kind::Notification || when == When::AtOnce) {
-            accessibleTree::send(area_, event);
+            send(event);
             continue;
         }
         // Long enough for the focus to come back from the menu and be told, short enough to be
         // the answer to the key that chose the command.
         constexpr int kAfterMenuMs = 300;
-        QTimer::singleShot(kAfterMenuMs, &area_, [this, event, sequence] {
+        QTimer::singleShot(kAfterMenuMs, &context_, [this, event, sequence] {
             if (sequence == sequence_) {
-                accessibleTree::send(area_, event);
+                send(event);
             }
         });
     }

@@ -3,13 +3,12 @@
 #include <QAccessible>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "board/places.h"
 #include "game/board_state.h"
 #include "game/play.h"
-
-class CardArea;
 
 // What the card area tells assistive technology after each action: which of its parts
 // changed, and the sentence that says what the action did.
@@ -52,6 +51,19 @@ Announcement ofReading(QString text);
 
 }  // namespace announcing
 
+// Where announcements go: assistive technology, while it listens.
+class AnnouncementSink {
+public:
+    // Tells that something of the target changed. A card's ObjectDestroyed also ends its
+    // interface; ObjectShow of the notification has its text spoken.
+    virtual void send(const announcing::Event& event) = 0;
+    // How many cards of each place have an interface now.
+    virtual announcing::CardsKnown cardsKnown() const = 0;
+
+protected:
+    ~AnnouncementSink() = default;
+};
+
 // Tells assistive technology what each action did (see announcing above) and where the keyboard
 // cursor went, and keeps the text last announced.
 class Announcer {
@@ -60,15 +72,18 @@ public:
     // came from has closed and the focus is back where it was, which a screen reader says first
     // and would otherwise say instead.
     enum class When { AtOnce, AfterMenu };
+    // The sink of the moment, or nullptr while nothing listens; asked again for every event.
+    using FindSink = std::function<AnnouncementSink*()>;
 
-    // The card area outlives the announcer.
-    explicit Announcer(CardArea& area) : area_(area) {}
+    // The board and the context, which ends the delayed announcements with it, outlive the
+    // announcer.
+    Announcer(const BoardState& board, QObject& context, FindSink findSink)
+        : board_(board), context_(context), findSink_(std::move(findSink)) {}
 
-    void dealt(const BoardState& board, const Dealt& dealt, When when = When::AtOnce);
-    void clicked(const BoardState& board, const ClickOutcome& outcome);
-    void readStack(const BoardState& board, int place);
-    void readBoard(const BoardState& board);
-    void where(const BoardState& board, int place);
+    void dealt(const Dealt& dealt, When when);
+    void clicked(const ClickOutcome& outcome);
+    // Says a reading of the board (see board/words.h).
+    void read(QString text);
     // Says the current announcement again, or that nothing has been said yet.
     void repeat();
     // The keyboard cursor reached a place while the card area has the focus.
@@ -79,8 +94,11 @@ public:
 
 private:
     void announce(const announcing::Announcement& announcement, When when = When::AtOnce);
+    void send(const announcing::Event& event);
 
-    CardArea& area_;
+    const BoardState& board_;
+    QObject& context_;
+    FindSink findSink_;
     QString current_;
     unsigned sequence_ = 0;  // counts the announcements, so that a late one can tell it is stale
 };

@@ -25,17 +25,6 @@ void BoardWindow::addControls() {
     connect(cardArea_, &CardArea::sideStackClicked, this, &BoardWindow::onSideStackClicked);
     connect(cardArea_, &CardArea::centerStackClicked, this, &BoardWindow::onCenterStackClicked);
     connect(cardArea_, &CardArea::backgroundClicked, this, &BoardWindow::onBackgroundClicked);
-    KeyboardCursor& cursor = cardArea_->cursor();
-    Announcer& announcer = cardArea_->announcer();
-    connect(&cursor, &KeyboardCursor::moved, this,
-            [&announcer](int place) { announcer.focusMoved(place); });
-    connect(&cursor, &KeyboardCursor::readStackRequested, this,
-            [this, &announcer](int place) { announcer.readStack(board_, place); });
-    connect(&cursor, &KeyboardCursor::readBoardRequested, this,
-            [this, &announcer] { announcer.readBoard(board_); });
-    connect(&cursor, &KeyboardCursor::whereRequested, this,
-            [this, &announcer](int place) { announcer.where(board_, place); });
-    connect(&cursor, &KeyboardCursor::repeatRequested, this, [&announcer] { announcer.repeat(); });
 
     // The button is a child widget of the card area and lies above every image.
     newButton_ = new QPushButton(words::text(words::Text::NewButton), cardArea_);
@@ -100,27 +89,17 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BoardWindow::newGame(Announcer::When when) {
-    const Dealt dealt = dealNewGame(board_, random_);
-    cardArea_->redraw();
-    // The top cards, and so the cursor's frame around one, may have moved.
-    cardArea_->cursor().refresh();
-    cardArea_->announcer().dealt(board_, dealt, when);
+    cardArea_->showDeal(dealNewGame(board_, random_), when);
 }
 
 void BoardWindow::onSideStackClicked(int stack, int item) {
-    showClick(clickSideStack(board_, stack, item));
+    cardArea_->showClick(clickSideStack(board_, stack, item));
 }
 
 void BoardWindow::onCenterStackClicked(int suit) {
-    showClick(clickCenterStack(board_, suit));
+    cardArea_->showClick(clickCenterStack(board_, suit));
 }
 
 void BoardWindow::onBackgroundClicked() {
-    showClick(clickBackground(board_));
-}
-
-void BoardWindow::showClick(const ClickOutcome& outcome) {
-    cardArea_->redraw();
-    cardArea_->cursor().refresh();
-    cardArea_->announcer().clicked(board_, outcome);
+    cardArea_->showClick(clickBackground(board_));
 }

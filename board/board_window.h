@@ -10,8 +10,8 @@ class QPushButton;
 class RandomSource;
 
 // The main window, where the game is played: the menu, the "New" button and the card area.
-// Its handlers call the game, then have the card area show what the board holds now and its
-// announcer tell what the action did. The Info and Exit commands are only announced: the
+// Its handlers call the game, then have the card area show what the board holds now and tell
+// what the action did. The Info and Exit commands are only announced: the
 // program decides what they open or end.
 class BoardWindow final : public QMainWindow {
     Q_OBJECT
@@ -21,12 +21,15 @@ public:
     // window.
     BoardWindow(BoardState& board, RandomSource& random, platform::PictureCache& pictures);
 
-    // "New" and File > New Game: deal, redraw and tell what happened.
+    // "New" and File > New Game: deal, redraw and tell what happened. Public, as the handlers
+    // below, for the benchmarks and tools/boardshot, which play without the event loop.
     void newGame(Announcer::When when = Announcer::When::AtOnce);
+    // The card area's clicks.
     void onSideStackClicked(int stack, int item);
     void onCenterStackClicked(int suit);
     void onBackgroundClicked();
 
+    // For the benchmarks, tools/boardshot and the tests.
     CardArea& cardArea() { return *cardArea_; }
     QPushButton& newButton() { return *newButton_; }
 
@@ -49,8 +52,6 @@ protected:
 private:
     void addControls();
     void addMenu();
-    // Shows what a click did.
-    void showClick(const ClickOutcome& outcome);
 
     BoardState& board_;
     RandomSource& random_;

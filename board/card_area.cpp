@@ -1,20 +1,61 @@
 #include "board/card_area.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "board/accessible_tree.h"
 #include "board/layout.h"
 #include "board/words.h"
 #include "platform/fixed_label.h"
 #include "resources/pictures.h"
 
+namespace {
+
+// Logical pixels, so the frame grows with the display scale: three make a line seen at a
+// glance on a white card and on the window colour alike.
+constexpr int kFrameWidth = 3;
+
+}  // namespace
+
 CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QWidget* parent)
-    : ImageCanvas(parent), board_(board), pictures_(pictures), cursor_(*this), announcer_(*this) {
-    accessibleTree::install();
+    : ImageCanvas(parent),
+      board_(board),
+      pictures_(pictures),
+      cursor_(new KeyboardCursor(*this)),
+      announcer_(board, *this, [this] { return listener(); }) {
     setFocusPolicy(Qt::TabFocus);
     addImages();
     connect(this, &ImageCanvas::clicked, this, &CardArea::click);
+    connect(cursor_, &KeyboardCursor::placeChanged, this, &CardArea::followCursor);
+    connect(cursor_, &KeyboardCursor::frameShownChanged, this, [this] {
+        if (cursor_->frameShown()) {
+            frame_ = frameRect();
+        }
+        update(frame_);
+    });
+    connect(cursor_, &KeyboardCursor::moved, this,
+            [this](int place) { announcer_.focusMoved(place); });
+    connect(cursor_, &KeyboardCursor::requested, this, &CardArea::act);
+}
+
+AnnouncementSink* CardArea::listener() {
+    // Without assistive technology nothing listens: the interfaces are not even made.
+    if (!QAccessible::isActive()) {
+        return nullptr;
+    }
+    return dynamic_cast<AnnouncementSink*>(QAccessible::queryAccessibleInterface(this));
+}
+
+void CardArea::showDeal(const Dealt& dealt, Announcer::When when) {
+    redraw();
+    followCursor();
+    announcer_.dealt(dealt, when);
+}
+
+void CardArea::showClick(const ClickOutcome& outcome) {
+    redraw();
+    followCursor();
+    announcer_.clicked(outcome);
 }
 
 void CardArea::addImages() {
@@ -24,7 +65,7 @@ void CardArea::addImages() {
             boardLayout::centerStackItem(suit), keyOf({boardPlaces::placeOfCenterStack(suit), 0}));
     };
     auto addSide = [this](int stack, int item) {
-        sideStacks_[static_cast<unsigned>(stack - 1)][static_cast<unsigned>(item)] =
+        sideStacks_[stack][static_cast<unsigned>(item)] =
             &addImage(boardLayout::sideStackItem(stack, item),
                       keyOf({boardPlaces::placeOfSideStack(stack), item}));
     };
@@ -39,9 +80,13 @@ void CardArea::addImages() {
     for (int stack = 2; stack <= kSideStackCount; ++stack) {
         addSide(stack, 0);
     }
-    for (int stack : {5, 6, 7, 8, 1, 2, 3, 4}) {
-        for (int item = 1; item < kSlotsPerSideStack; ++item) {
-            addSide(stack, item);
+    for (const bool right : {false, true}) {
+        for (int stack = 1; stack <= kSideStackCount; ++stack) {
+            for (int item = 1; item < kSlotsPerSideStack; ++item) {
+                if (fansRight(stack) == right) {
+                    addSide(stack, item);
+                }
+            }
         }
     }
     selectedCard_ = &addImage(boardLayout::kSelectedCardBox, keyOf({}));
@@ -68,15 +113,45 @@ void CardArea::click(const platform::Image* image) {
     }
 }
 
-void CardArea::pressPlace(int place) {
+void CardArea::act(KeyAction action, int place) {
+    switch (action) {
+        case KeyAction::Step:
+            break;  // the cursor's own
+        case KeyAction::Press:
+            press(place);
+            break;
+        case KeyAction::Drop:
+            drop();
+            break;
+        case KeyAction::ReadStack:
+            readStack(place);
+            break;
+        case KeyAction::ReadBoard:
+            readBoard();
+            break;
+        case KeyAction::Where:
+            where(place);
+            break;
+        case KeyAction::Repeat:
+            repeat();
+            break;
+    }
+}
+
+void CardArea::press(int place) {
     // Before the first deal every image still takes clicks at its design size, so the middle
     // of an empty stack's item 0 belongs to the items over it; an empty center stack is
     // hidden, and the click goes to the background. As it does for the mouse.
     click(imageAt(placeRect(place).center()));
 }
 
-void CardArea::pressBackground() {
+void CardArea::drop() {
     click(nullptr);
+}
+
+void CardArea::focusPlace(int place) {
+    cursor_->moveTo(place);
+    setFocus(Qt::OtherFocusReason);
 }
 
 QRect CardArea::placeRect(int place) const {
@@ -93,14 +168,13 @@ QRect CardArea::cardRect(int place, int card) const {
         return centerStack(at.number).geometry();
     }
     const QRect whole = sideStack(at.number, card).geometry();
-    if (card + 1 >= boardPlaces::cardCount(board_, place)) {
+    if (card >= board_.countSideStacks().topSlot(at.number)) {
         return whole;
     }
     // The next card lies over all of it but a strip on the side the fan grows away from.
     const QRect over = sideStack(at.number, card + 1).geometry();
-    return boardPlaces::fansRight(at.number)
-               ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
-               : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
+    return fansRight(at.number) ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
+                                : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
 }
 
 std::optional<boardPlaces::Shown> CardArea::shownAt(QPoint point) const {
@@ -120,16 +194,18 @@ void CardArea::showCard(Card card, platform::Image& image) {
 void CardArea::redraw() {
     showCard(board_.selectedCard, *selectedCard_);
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        showCard(board_.centerStacks[static_cast<unsigned>(suit)], center(suit));
+        showCard(board_.centerStacks[static_cast<unsigned>(suit)],
+                 *centerStacks_[static_cast<unsigned>(suit)]);
     }
     for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
         for (int stack = 1; stack <= kSideStackCount; ++stack) {
-            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)], side(stack, slot));
+            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)],
+                     *sideStacks_[stack][static_cast<unsigned>(slot)]);
         }
     }
     // Item 0 is hidden now exactly when the stack is empty.
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
-        platform::Image& bottom = side(stack, 0);
+        platform::Image& bottom = *sideStacks_[stack][0];
         if (!bottom.visible()) {
             bottom.setVisible(true);
             bottom.setPicture(pictures_.load(resources::kEmptyStackPicture));
@@ -139,7 +215,24 @@ void CardArea::redraw() {
 
 void CardArea::paintEvent(QPaintEvent* event) {
     platform::ImageCanvas::paintEvent(event);
-    if (const QPainterPath frame = cursor_.frame(); !frame.isEmpty()) {
+    if (cursor_->frameShown()) {
+        QPainterPath frame;
+        frame.addRect(frame_);
+        frame.addRect(frame_.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
         QPainter(this).fillPath(frame, palette().color(QPalette::Highlight));
     }
+}
+
+void CardArea::followCursor() {
+    const QRect now = frameRect();
+    if (cursor_->frameShown() && now != frame_) {
+        update(frame_);
+        update(now);
+    }
+    frame_ = now;
+}
+
+QRect CardArea::frameRect() const {
+    return placeRect(cursor_->place())
+        .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
 }

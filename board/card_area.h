@@ -7,14 +7,17 @@
 #include "board/announcer.h"
 #include "board/keyboard_cursor.h"
 #include "board/places.h"
+#include "board/words.h"
 #include "game/board_state.h"
+#include "game/play.h"
 #include "platform/image_canvas.h"
 #include "platform/picture.h"
 
 // The Board's card area: the "Selected Card" box with its heading, the four center stacks and
 // eight fans of eighteen card images, which show the board and report clicks on them as
-// signals. It holds the keyboard cursor that plays on it (board/keyboard_cursor.h) and the
-// announcer that tells assistive technology what changed (board/announcer.h).
+// signals. It is the one owner of what the keyboard cursor (board/keyboard_cursor.h) and
+// assistive technology (board/accessible_tree.cpp) ask for, and has its announcer
+// (board/announcer.h) tell what each action did.
 class CardArea final : public platform::ImageCanvas {
     Q_OBJECT
 
@@ -22,28 +25,24 @@ public:
     // The board and the pictures belong to the caller and outlive the card area.
     CardArea(const BoardState& board, platform::PictureCache& pictures, QWidget* parent = nullptr);
 
-    const BoardState& board() const { return board_; }
-    KeyboardCursor& cursor() { return cursor_; }
-    const KeyboardCursor& cursor() const { return cursor_; }
-    Announcer& announcer() { return announcer_; }
-    const Announcer& announcer() const { return announcer_; }
+    // Shows the board after a deal or a click: the images, the cursor's frame where the top
+    // cards now stand, and what the action did, told to assistive technology.
+    void showDeal(const Dealt& dealt, Announcer::When when);
+    void showClick(const ClickOutcome& outcome);
 
-    const platform::Image& selectedCard() const { return *selectedCard_; }
-    const platform::Image& centerStack(int suit) const { return center(suit); }
-    // Item `item` shows slot `item` of side stack `stack` (1..8).
-    const platform::Image& sideStack(int stack, int item) const { return side(stack, item); }
-
-    // Makes every card image show the board: the selection, the center stacks and every slot
-    // of every side stack, then the empty-stack picture in item 0 of each empty side stack so
-    // that it can still be clicked. The only code that changes the card images.
-    void redraw();
-
-    // Exactly a mouse click in the middle of the place's rectangle: on its top card, on its
+    // The actions on a place, for the keys and for assistive technology alike. press() is
+    // exactly a mouse click in the middle of the place's rectangle: on its top card, on its
     // empty-stack picture, or before the first deal on whatever lies there.
-    void pressPlace(int place);
-    // Exactly a mouse click on the background.
-    void pressBackground();
+    void press(int place);
+    // Puts the cursor on the place and gives the card area the focus.
+    void focusPlace(int place);
+    void readStack(int place) { announcer_.read(words::stackReading(board_, place)); }
+    void where(int place) { announcer_.read(words::destinations(board_, place)); }
 
+    // What assistive technology reads.
+    const BoardState& board() const { return board_; }
+    int cursorPlace() const { return cursor_->place(); }
+    const QString& announcement() const { return announcer_.current(); }
     // In canvas pixels: the place's top card, its empty-stack picture or its center card.
     QRect placeRect(int place) const;
     // In canvas pixels, the part of a card of the place that is not covered (counted as
@@ -51,6 +50,16 @@ public:
     QRect cardRect(int place, int card) const;
     // What the topmost card image at the point shows, if any image lies there.
     std::optional<boardPlaces::Shown> shownAt(QPoint point) const;
+
+    // The images, also for the benchmarks. Item `item` shows slot `item` of side stack `stack`
+    // (1..8).
+    const platform::Image& selectedCard() const { return *selectedCard_; }
+    const platform::Image& centerStack(int suit) const {
+        return *centerStacks_.at(static_cast<unsigned>(suit));
+    }
+    const platform::Image& sideStack(int stack, int item) const {
+        return *sideStacks_[stack].at(static_cast<unsigned>(item));
+    }
 
 signals:
     void sideStackClicked(int stack, int item);
@@ -64,22 +73,31 @@ private:
     void addImages();
     // A click on an image, or on the background for nullptr, as the mouse or a key made it.
     void click(const platform::Image* image);
+    // What a key asks for, by one function per action; the keys' own actions follow it.
+    void act(KeyAction action, int place);
+    // Exactly a click on the background.
+    void drop();
+    void readBoard() { announcer_.read(words::boardReading(board_)); }
+    void repeat() { announcer_.repeat(); }
+    // Makes every card image show the board: the selection, the center stacks and every slot
+    // of every side stack, then the empty-stack picture in item 0 of each empty side stack so
+    // that it can still be clicked. The only code that changes the card images.
+    void redraw();
     // Shows a card in the image (made visible first, then given the card's picture), or
     // hides the image for anything else, leaving its picture as it was.
     void showCard(Card card, platform::Image& image);
-    // The images themselves, for redraw() alone.
-    platform::Image& center(int suit) const {
-        return *centerStacks_.at(static_cast<unsigned>(suit));
-    }
-    platform::Image& side(int stack, int item) const {
-        return *sideStacks_.at(static_cast<unsigned>(stack - 1)).at(static_cast<unsigned>(item));
-    }
+    // Repaints the cursor's frame where it was and where it is now.
+    void followCursor();
+    QRect frameRect() const;
+    // The card area's accessible interface while assistive technology listens.
+    AnnouncementSink* listener();
 
     const BoardState& board_;
     platform::PictureCache& pictures_;
     platform::Image* selectedCard_ = nullptr;
     std::array<platform::Image*, kSuitCount> centerStacks_{};
-    std::array<std::array<platform::Image*, kSlotsPerSideStack>, kSideStackCount> sideStacks_{};
-    KeyboardCursor cursor_;
+    BySideStack<std::array<platform::Image*, kSlotsPerSideStack>> sideStacks_{};
+    KeyboardCursor* cursor_;  // a child
+    QRect frame_;             // where the frame is drawn while it shows
     Announcer announcer_;
 };

@@ -1,18 +1,10 @@
 #include "board/keyboard_cursor.h"
 
 #include <QKeyEvent>
-#include <QLatin1String>
+#include <QKeySequence>
+#include <QWidget>
 
-#include "board/card_area.h"
 #include "board/places.h"
-
-namespace {
-
-// Logical pixels, so the frame grows with the display scale: three make a line seen at a
-// glance on a white card and on the window colour alike.
-constexpr int kFrameWidth = 3;
-
-}  // namespace
 
 const CardAreaKey* cardAreaKey(int key, Qt::KeyboardModifiers modifiers) {
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -27,41 +19,23 @@ const CardAreaKey* cardAreaKey(int key, Qt::KeyboardModifiers modifiers) {
 QStringList keyBindings(KeyAction action) {
     QStringList names;
     for (const CardAreaKey& entry : kCardAreaKeys) {
-        if (entry.action == action && entry.binding) {
-            names << QLatin1String(entry.binding);
+        if (entry.action == action && entry.named) {
+            names << QKeySequence(entry.key).toString(QKeySequence::PortableText);
         }
     }
     return names;
 }
 
-KeyboardCursor::KeyboardCursor(CardArea& area) : area_(area) {
+KeyboardCursor::KeyboardCursor(QWidget& area) : QObject(&area), area_(area) {
     area.installEventFilter(this);
 }
 
 void KeyboardCursor::moveTo(int place) {
     place_ = place;
-    refresh();
+    emit placeChanged();
     if (area_.hasFocus()) {
         emit moved(place_);
     }
-}
-
-void KeyboardCursor::refresh() {
-    const QRect now = frameRect();
-    if (frameShown_ && now != frame_) {
-        area_.update(frame_);
-        area_.update(now);
-    }
-    frame_ = now;
-}
-
-QPainterPath KeyboardCursor::frame() const {
-    QPainterPath frame;
-    if (frameShown_) {
-        frame.addRect(frame_);
-        frame.addRect(frame_.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
-    }
-    return frame;
 }
 
 bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
@@ -73,7 +47,11 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             showFrame(true);
-            act(*key);
+            if (key->action == KeyAction::Step) {
+                moveTo(boardPlaces::neighbour(place_, key->rowStep, key->columnStep));
+            } else {
+                emit requested(key->action, place_);
+            }
             return true;
         }
         case QEvent::FocusIn:
@@ -99,43 +77,9 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void KeyboardCursor::act(const CardAreaKey& key) {
-    switch (key.action) {
-        case KeyAction::Step:
-            moveTo(boardPlaces::neighbour(place_, key.rowStep, key.columnStep));
-            break;
-        case KeyAction::Press:
-            area_.pressPlace(place_);
-            break;
-        case KeyAction::Drop:
-            area_.pressBackground();
-            break;
-        case KeyAction::ReadStack:
-            emit readStackRequested(place_);
-            break;
-        case KeyAction::ReadBoard:
-            emit readBoardRequested();
-            break;
-        case KeyAction::Where:
-            emit whereRequested(place_);
-            break;
-        case KeyAction::Repeat:
-            emit repeatRequested();
-            break;
-    }
-}
-
 void KeyboardCursor::showFrame(bool shown) {
-    if (shown == frameShown_) {
-        return;
+    if (shown != frameShown_) {
+        frameShown_ = shown;
+        emit frameShownChanged();
     }
-    frameShown_ = shown;
-    if (shown) {
-        frame_ = frameRect();
-    }
-    area_.update(frame_);
-}
-
-QRect KeyboardCursor::frameRect() const {
-    return area_.placeRect(place_).adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
 }

@@ -21,8 +21,9 @@ inline constexpr int kRowStep = 1440;
 
 inline constexpr QSize kClientSize = platform::twipsSize(kClientWidth, kClientHeight);
 inline constexpr QRect kNewButton = platform::twipsRect(0, 360, 855, 375);
-inline constexpr QRect kSelectedCardHeading = platform::twipsRect(7200, 240, 1095, 255);
-inline constexpr QRect kSelectedCardBox = platform::twipsRect(7200, 600, kCardWidth, kCardHeight);
+inline constexpr QRect kSelectedCardHeading = platform::twipsRect(kCenterLeft, 240, 1095, 255);
+inline constexpr QRect kSelectedCardBox =
+    platform::twipsRect(kCenterLeft, 600, kCardWidth, kCardHeight);
 
 // Row 0..3 from the top, as boardPlaces lays the places out.
 constexpr int rowTop(int row) {
@@ -31,10 +32,9 @@ constexpr int rowTop(int row) {
 
 // Item `item` of side stack `stack` (1..8).
 constexpr QRect sideStackItem(int stack, int item) {
-    const int left = boardPlaces::fansRight(stack) ? kRightFanLeft + kFanStep * item
-                                                   : kLeftFanLeft - kFanStep * item;
-    return platform::twipsRect(left, rowTop(boardPlaces::rowOfSideStack(stack)), kCardWidth,
-                               kCardHeight);
+    const int left =
+        fansRight(stack) ? kRightFanLeft + kFanStep * item : kLeftFanLeft - kFanStep * item;
+    return platform::twipsRect(left, rowTop(rowOf(stack)), kCardWidth, kCardHeight);
 }
 
 // The center stack of `suit` (0..3).

@@ -5,8 +5,8 @@
 namespace boardPlaces {
 
 int neighbour(int place, int rowStep, int columnStep) {
-    const int row = std::clamp(place / kColumns + rowStep, 0, kRows - 1);
-    const int column = std::clamp(place % kColumns + columnStep, 0, kColumns - 1);
+    const int row = std::clamp(rowOfPlace(place) + rowStep, 0, kRows - 1);
+    const int column = std::clamp(columnOf(place) + columnStep, 0, kColumns - 1);
     return row * kColumns + column;
 }
 
@@ -39,7 +39,7 @@ bool isSelected(const BoardState& board, int placeNumber) {
 }
 
 int topItem(const BoardState& board, int stack) {
-    return std::max(board.countSideStacks().of(stack) - 1, 0);
+    return std::max(board.countSideStacks().topSlot(stack), 0);
 }
 
 }  // namespace boardPlaces

@@ -14,13 +14,12 @@ inline constexpr int kRows = 4;
 inline constexpr int kColumns = 3;
 inline constexpr int kCount = kRows * kColumns;
 
-// Row 0..3 from the top: side stacks 1 and 5 share row 0, 2 and 6 row 1, and so on.
-constexpr int rowOfSideStack(int stack) {
-    return (stack - 1) % 4;
+// Row 0..3 from the top and column 0..2 from the left of a place 0..11.
+constexpr int rowOfPlace(int place) {
+    return place / kColumns;
 }
-// Side stacks 1..4 fan out to the right of the center stacks, 5..8 to the left.
-constexpr bool fansRight(int stack) {
-    return stack <= 4;
+constexpr int columnOf(int place) {
+    return place % kColumns;
 }
 
 struct Place {
@@ -30,8 +29,8 @@ struct Place {
 
 // place must be 0..11.
 constexpr Place place(int place) {
-    const int row = place / kColumns;
-    switch (place % kColumns) {
+    const int row = rowOfPlace(place);
+    switch (columnOf(place)) {
         case 0:
             return {false, row + 5};
         case 1:
@@ -43,7 +42,7 @@ constexpr Place place(int place) {
 
 // The place of side stack `stack` (1..8), and of the center stack of `suit` (0..3).
 constexpr int placeOfSideStack(int stack) {
-    return rowOfSideStack(stack) * kColumns + (fansRight(stack) ? 2 : 0);
+    return rowOf(stack) * kColumns + (fansRight(stack) ? 2 : 0);
 }
 constexpr int placeOfCenterStack(int suit) {
     return suit * kColumns + 1;

@@ -65,7 +65,7 @@ QString destinationList(const BoardState& board, Card card, const Destinations& 
                 //: Where a card can go: onto the center stack of its suit.
                 items << Board::tr("home");
             }
-        } else if (where.sideStacks[static_cast<std::size_t>(at.number - 1)]) {
+        } else if (where.sideStacks[at.number]) {
             const Card top = board.topCard(at.number);
             items << (top.isCard()
                           ? Board::tr("onto %1 on side stack %2").arg(cardName(top)).arg(at.number)

@@ -12,8 +12,9 @@
 namespace words {
 
 // The fixed texts: the window's title, its controls and menus (with the access key marked by
-// '&'), the names of the card area, its list of places and the status bar that holds what an
-// action did, the accessible actions of a place that read its cards and where its card can go,
+// '&'), the names of the card area and its list of places, the status bar's name (none: the
+// status bar that holds what an action did is read without one, and its text() is empty), the
+// accessible actions of a place that read its cards and where its card can go,
 // and what the repeat key says before anything was said.
 enum class Text {
     WindowTitle,
@@ -39,6 +40,9 @@ enum class Text {
 QString text(Text which);
 // The same text in English, as it stands in the sources.
 QString english(Text which);
+// The menu items that lead to the About window of Dravonne Software.
+inline constexpr Text kAboutDravonnePath[] = {Text::InfoMenu, Text::AboutMenu,
+                                              Text::AboutDravonneItem};
 
 // "seven of hearts", "queen of spades"; empty for anything that is not a card.
 QString cardName(Card card);

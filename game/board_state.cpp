@@ -8,8 +8,8 @@
 
 StackCounts BoardState::countSideStacks() const {
     StackCounts counts;
-    for (std::size_t stack = 0; stack < sideStacks.size(); ++stack) {
-        for (const Card& card : sideStacks[stack]) {
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        for (const Card& card : sideStack(stack)) {
             counts.cards[stack] += card.isCard() ? 1 : 0;
         }
     }
@@ -17,8 +17,8 @@ StackCounts BoardState::countSideStacks() const {
 }
 
 Card BoardState::topCard(int stack) const {
-    const int count = countSideStacks().of(stack);
-    return count > 0 ? sideStack(stack)[static_cast<std::size_t>(count - 1)] : kNoCard;
+    const int top = countSideStacks().topSlot(stack);
+    return top >= 0 ? sideStack(stack)[static_cast<std::size_t>(top)] : kNoCard;
 }
 
 void BoardState::clear() {
@@ -80,7 +80,7 @@ Dealt dealNewGame(BoardState& board, RandomSource& random) {
     Dealt dealt;
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
-            dealt.sideSlots[static_cast<std::size_t>(stack - 1)][slot] =
+            dealt.sideSlots[stack][slot] =
                 changed(before.sideStack(stack)[slot], board.sideStack(stack)[slot]);
         }
     }

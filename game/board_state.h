@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "game/card.h"
 
@@ -11,10 +12,27 @@ inline constexpr int kSlotsPerSideStack = 18;
 inline constexpr int kDealtRows = 6;
 
 // Side stacks are numbered 1..8: 1..4 fan out to the right of the center stacks, 5..8 to the
-// left.
+// left, and each row of the board holds one of each, from the top: 1 and 5, 2 and 6, and so on.
 constexpr bool isSideStack(int stack) {
     return stack >= 1 && stack <= kSideStackCount;
 }
+constexpr bool fansRight(int stack) {
+    return stack <= kSideStackCount / 2;
+}
+// The row, 0..3 from the top.
+constexpr int rowOf(int stack) {
+    return (stack - 1) % (kSideStackCount / 2);
+}
+
+// One value for each side stack, indexed by the stack's number 1..8 (and iterated in that order).
+template <class T>
+struct BySideStack : std::array<T, kSideStackCount> {
+    using Array = std::array<T, kSideStackCount>;
+    T& operator[](int stack) { return Array::operator[](static_cast<std::size_t>(stack - 1)); }
+    const T& operator[](int stack) const {
+        return Array::operator[](static_cast<std::size_t>(stack - 1));
+    }
+};
 
 // One column of face-up cards. Slot 0 is the bottom card; the cards fill the slots from 0
 // without gaps, the highest occupied slot is the top card, and the slots above hold kNoCard.
@@ -23,16 +41,18 @@ using SideStack = std::array<Card, kSlotsPerSideStack>;
 // How many cards each side stack holds at one moment. A click takes one such snapshot
 // before it changes anything and works from it throughout.
 struct StackCounts {
-    std::array<int, kSideStackCount> cards{};
+    BySideStack<int> cards{};
 
     // stack must be 1..8.
-    int of(int stack) const { return cards[static_cast<unsigned>(stack - 1)]; }
+    int of(int stack) const { return cards[stack]; }
+    // The slot of the stack's top card; -1 when it holds none.
+    int topSlot(int stack) const { return of(stack) - 1; }
 };
 
 // The whole state of one game. A value-initialised board is the program's state at
 // start-up: every card is kStartupCard and selectedFrom is 0.
 struct BoardState {
-    std::array<SideStack, kSideStackCount> sideStacks{};  // through sideStack(stack) only
+    BySideStack<SideStack> sideStacks{};
     // The top card of each suit's center stack, indexed by suit; the cards beneath are gone.
     std::array<Card, kSuitCount> centerStacks{};
     // While a card is held: a copy of the top card of side stack selectedFrom, which it
@@ -43,10 +63,8 @@ struct BoardState {
     int selectedFrom = 0;
 
     // stack must be 1..8.
-    SideStack& sideStack(int stack) { return sideStacks[static_cast<unsigned>(stack - 1)]; }
-    const SideStack& sideStack(int stack) const {
-        return sideStacks[static_cast<unsigned>(stack - 1)];
-    }
+    SideStack& sideStack(int stack) { return sideStacks[stack]; }
+    const SideStack& sideStack(int stack) const { return sideStacks[stack]; }
 
     // Counts the cards anywhere in each column (not the position of the first free slot;
     // the two agree while the stacks have no gaps). kNoCard and kStartupCard do not count.
@@ -67,7 +85,7 @@ inline constexpr std::array<int, kSideStackCount> kDealOrder{5, 1, 6, 2, 7, 3, 8
 // What a deal changed, as a player sees it: the slots of the side stacks and the center stacks
 // that show another card (or none) than before.
 struct Dealt {
-    std::array<std::array<bool, kSlotsPerSideStack>, kSideStackCount> sideSlots{};  // by stack - 1
+    BySideStack<std::array<bool, kSlotsPerSideStack>> sideSlots{};
     std::array<bool, kSuitCount> centerStacks{};
 };
 

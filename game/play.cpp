@@ -19,7 +19,7 @@ void takeFromSource(BoardState& board, const StackCounts& counts) {
     if (!isSideStack(source) || counts.of(source) == 0) {
         return;
     }
-    board.sideStack(source)[static_cast<std::size_t>(counts.of(source) - 1)] = kNoCard;
+    board.sideStack(source)[static_cast<std::size_t>(counts.topSlot(source))] = kNoCard;
 }
 
 // Moves the held card onto `to` number `target` once the card is in place there: empties its
@@ -41,7 +41,8 @@ bool sideStackTakes(const BoardState& board, const StackCounts& counts, int stac
     const int count = counts.of(stack);
     return count < kSlotsPerSideStack &&
            (count == 0 ||
-            card.rank + 1 == board.sideStack(stack)[static_cast<std::size_t>(count - 1)].rank);
+            card.rank + 1 ==
+                board.sideStack(stack)[static_cast<std::size_t>(counts.topSlot(stack))].rank);
 }
 
 bool centerStackTakes(const BoardState& board, int suit, Card card) {
@@ -62,8 +63,7 @@ Destinations destinationsOf(const BoardState& board, Card card) {
     }
     const StackCounts counts = board.countSideStacks();
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
-        where.sideStacks[static_cast<std::size_t>(stack - 1)] =
-            sideStackTakes(board, counts, stack, card);
+        where.sideStacks[stack] = sideStackTakes(board, counts, stack, card);
     }
     where.home = centerStackTakes(board, card.suit, card);
     return where;
@@ -77,7 +77,7 @@ ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
     const int count = counts.of(stack);
     SideStack& slots = board.sideStack(stack);
     const Card clicked = slots[static_cast<std::size_t>(item)];
-    const bool isTop = item == count - 1;
+    const bool isTop = item == counts.topSlot(stack);
 
     const bool ontoEmptyStack = item == 0 && count == 0;
 

@@ -70,7 +70,7 @@ using ClickOutcome = std::variant<outcome::Nothing, outcome::Selected, outcome::
 // card is one rank higher (of any suit), onto each empty side stack, and home onto the center
 // stack of its suit when the card is one rank higher than that stack's top card.
 struct Destinations {
-    std::array<bool, kSideStackCount> sideStacks{};  // by stack 1..8, from index 0
+    BySideStack<bool> sideStacks{};
     bool home = false;
     bool any() const;
     friend bool operator==(const Destinations&, const Destinations&) = default;

@@ -68,8 +68,8 @@ InfoWindow::InfoWindow(const WindowDesign& design)
             case ControlDesign::Kind::OkButton: {
                 auto* button = new QPushButton(control.content.shown, this);
                 button->setGeometry(pixels(control.twips));
-                // As in any dialog it is the default button: Enter, Return and Escape anywhere in
-                // the window click it.
+                // It looks like a dialog's default button; the window is no QDialog, so the
+                // shortcuts are what make Enter, Return and Escape anywhere in it click it.
                 button->setDefault(true);
                 for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
                     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,

@@ -84,7 +84,6 @@ public:
     Control* control(const char* name) const {
         return findChild<Control*>(QLatin1String(name));
     }
-    QSize clientSize() const { return clientSize_; }
 
     // The first time the window is shown it takes its client size and fits its texts.
     void setVisible(bool visible) override;

@@ -32,17 +32,17 @@ const QString kHomePageRequestAddress = QStringLiteral("url@dravonne.example");
 constexpr Qt::WindowFlags kMinimiseClose = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 constexpr Qt::WindowFlags kMinimiseMaximiseClose = kMinimiseClose | Qt::WindowMaximizeButtonHint;
 
-// Info > About > Dravonne, as the Board's menu names it.
-ControlText aboutDravonneMenuPath() {
+// The menu items joined, without their access keys.
+ControlText joined(const MenuPath& path) {
     QStringList items;
     QStringList english;
-    for (const char* caption : {"&Info", "&About", "&Dravonne"}) {
+    for (const ControlText& item : path) {
         // "&Info" and, where the access key is not a letter of the word, "信息(&I)": the
         // word alone.
-        items << QCoreApplication::translate("Board", caption)
+        items << QString(item.shown)
                      .remove(QRegularExpression(QStringLiteral("\\(&.\\)$")))
                      .remove(u'&');
-        english << QString::fromUtf8(caption).remove(u'&');
+        english << QString(item.english).remove(u'&');
     }
     //: Between the menu items of a menu path, as in "Info->About->Dravonne".
     return {items.join(InfoWindows::tr("->")), english.join(QStringLiteral("->"))};
@@ -183,7 +183,7 @@ WindowDesign aboutAuthor() {
           {120, 240, 3135, 495}}}};
 }
 
-WindowDesign license() {
+WindowDesign license(const MenuPath& aboutDravonne) {
     return {InfoWindows::tr("License"),
             {4695, 1215},
             false,
@@ -199,7 +199,7 @@ WindowDesign license() {
                                      "The current License Agreement, and Registration Information "
                                      "are available  from the Dravonne Software Home Page (see "
                                      "%1)"))
-                  .arg(aboutDravonneMenuPath()),
+                  .arg(joined(aboutDravonne)),
               {120, 240, 3135, 975}}}};
 }
 
@@ -241,7 +241,7 @@ WindowDesign timers() {
               {120, 720, 1335, 255}}}};
 }
 
-WindowDesign designOf(InfoWindowId id) {
+WindowDesign designOf(InfoWindowId id, const MenuPath& toAboutDravonne) {
     switch (id) {
         case InfoWindowId::Rules:
             return rules();
@@ -252,7 +252,7 @@ WindowDesign designOf(InfoWindowId id) {
         case InfoWindowId::AboutAuthor:
             return aboutAuthor();
         case InfoWindowId::License:
-            return license();
+            return license(toAboutDravonne);
         case InfoWindowId::Win:
             return win();
         case InfoWindowId::GameOver:
@@ -281,8 +281,8 @@ void swapIconsOnClick(InfoWindow& window) {
 
 }  // namespace
 
-std::unique_ptr<InfoWindow> makeInfoWindow(InfoWindowId id) {
-    auto window = std::make_unique<InfoWindow>(designOf(id));
+std::unique_ptr<InfoWindow> makeInfoWindow(InfoWindowId id, const MenuPath& aboutDravonne) {
+    auto window = std::make_unique<InfoWindow>(designOf(id, aboutDravonne));
     if (id == InfoWindowId::AboutKetterline) {
         swapIconsOnClick(*window);
     }

@@ -148,7 +148,7 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
     EXPECT_TRUE(place(5)->state().selected);
     EXPECT_EQ(notified(), "Seven of hearts selected.");
 
-    QSignalSpy moved(&cardArea().cursor(), &KeyboardCursor::moved);
+    QSignalSpy moved(&cursor(), &KeyboardCursor::moved);
     act(2, focus);  // side stack 1, the eight of clubs
     EXPECT_TRUE(cardArea().hasFocus());
     EXPECT_EQ(moved.count(), 0);  // told after the card area's own focus
@@ -178,7 +178,7 @@ TEST_F(AccessibilityTest, PlacesArePressedFocusedAndReadByTheirActions) {
 
     act(5, words::text(words::Text::ReadCardsAction));
     EXPECT_EQ(said(), "Side stack 2, 1 card from the bottom: five of diamonds on top.");
-    EXPECT_EQ(cardArea().cursor().place(), 5);
+    EXPECT_EQ(cursor().place(), 5);
 }
 
 // Each key binding that assistive technology is told is a key that does the action there.
@@ -191,7 +191,7 @@ TEST_F(AccessibilityTest, KeyBindingsAreTheKeysThatDoTheAction) {
         showPosition(midGamePosition());
         // The key comes second, where Orca takes it as the one that does the action.
         EXPECT_EQ(actions(5)->keyBindingsForAction(action), (QStringList{"", key}));
-        cardArea().cursor().moveTo(5);
+        cursor().moveTo(5);
         QTest::keyClick(&cardArea(), QKeySequence(QLatin1String(key))[0].key());
         const QString byKey = said();
         showPosition(midGamePosition());
@@ -348,7 +348,7 @@ TEST_F(BoardWindowTest, BeforeTheFirstDealEveryActionOnTheCardsSaysHowToDeal) {
              [this] { QTest::keyClick(&cardArea(), Qt::Key_S); },
              [this] { QTest::keyClick(&cardArea(), Qt::Key_B); },
              [this] { QTest::keyClick(&cardArea(), Qt::Key_W); }}) {
-        cardArea().cursor().moveTo(0);
+        cursor().moveTo(0);
         act();
         EXPECT_EQ(said(), howToDeal);
     }

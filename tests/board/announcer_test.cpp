@@ -50,7 +50,7 @@ std::string describe(const std::vector<Event>& events) {
 }
 
 int top(const BoardState& board, int stack) {
-    return board.countSideStacks().of(stack) - 1;
+    return board.countSideStacks().topSlot(stack);
 }
 
 // Clicks on the position of support/positions.h, by the places they stand at:
@@ -139,7 +139,7 @@ TEST(AnnouncerDeal, TellsEveryPlaceAndTheCardsItChanged) {
     std::string fresh = "box; ";
     for (int place = 0; place < 12; ++place) {
         fresh += "place " + std::to_string(place) + "; ";
-        for (int card = 0; card < (place % 3 == 1 ? 1 : 6); ++card) {
+        for (int card = 0; card < (boardPlaces::place(place).isCenterStack ? 1 : 6); ++card) {
             fresh += "card " + std::to_string(place) + ' ' + std::to_string(card) + " created; ";
         }
     }

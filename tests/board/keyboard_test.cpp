@@ -62,12 +62,12 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorInTheGridAndStopAtItsEdges) {
         for (Qt::Key key : row.keys) {
             press(key);
         }
-        EXPECT_EQ(cardArea().cursor().place(), row.place);
+        EXPECT_EQ(cursor().place(), row.place);
     }
     // The cursor comes back where it was.
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
-    EXPECT_EQ(cardArea().cursor().place(), 7);
+    EXPECT_EQ(cursor().place(), 7);
 }
 
 TEST_F(KeyboardTest, TheFrameShowsOnlyWithKeyboardFocusAndLeavesTheMousePicture) {
@@ -102,7 +102,6 @@ std::string text(const BoardState& board) {
 // A Board window of its own on a random source.
 struct SeededBoard {
     explicit SeededBoard(unsigned seed) : random(seed) { window.show(); }
-    int topSlot(int stack) const { return std::max(board.countSideStacks().of(stack) - 1, 0); }
 
     SeededRandomSource random;
     BoardState board;
@@ -139,22 +138,25 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
             click(QPoint(200, 60));
         } else {
             const int place = pick(0, 11);
-            while (const int rows = place / 3 - keyBoard.cursor().place() / 3) {
+            const KeyboardCursor& cursor = *keyBoard.findChild<KeyboardCursor*>();
+            while (const int rows =
+                       boardPlaces::rowOfPlace(place) - boardPlaces::rowOfPlace(cursor.place())) {
                 QTest::keyClick(&keyBoard, rows > 0 ? Qt::Key_Down : Qt::Key_Up);
             }
-            while (const int columns = place % 3 - keyBoard.cursor().place() % 3) {
+            while (const int columns =
+                       boardPlaces::columnOf(place) - boardPlaces::columnOf(cursor.place())) {
                 QTest::keyClick(&keyBoard, columns > 0 ? Qt::Key_Right : Qt::Key_Left);
             }
             QTest::keyClick(&keyBoard, acts[pick(0, 2)]);
             const boardPlaces::Place at = boardPlaces::place(place);
-            click((at.isCenterStack
-                       ? mouseWindow.cardArea().centerStack(at.number)
-                       : mouseWindow.cardArea().sideStack(at.number, mouse.topSlot(at.number)))
+            click((at.isCenterStack ? mouseWindow.cardArea().centerStack(at.number)
+                                    : mouseWindow.cardArea().sideStack(
+                                          at.number, boardPlaces::topItem(mouse.board, at.number)))
                       .geometry()
                       .center());
         }
         ASSERT_EQ(text(keys.board), text(mouse.board)) << "after step " << step;
-        moves += keyBoard.announcer().current().contains(" moved ") ? 1 : 0;
+        moves += keyBoard.announcement().contains(" moved ") ? 1 : 0;
     }
     EXPECT_GT(moves, 90);  // 99 moves with these seeds
 }

@@ -23,13 +23,15 @@ class Language:
     """How the program names the cards and places in one language. card is the form of a card's
     name, with {rank} and {suit}; side and center are the start of a side stack's name (with {n},
     its number) and of a center stack's (with {suit}); on_top follows the top card in a side
-    stack's name; new is the name of the New button. The forms are put into expressions as they
-    are: they hold letters, spaces, commas and hyphens only."""
+    stack's name; new is the name of the New button; goes are the words of a list of the places
+    a card can go (board/words.cpp): home, onto (with {card} and {n}), empty (with {n}), two and
+    more (two items, or all but the last joined by comma and the last), and nowhere. The forms
+    are put into expressions as they are: they hold letters, spaces, commas and hyphens only."""
 
-    def __init__(self, ranks, suits, card, side, center, on_top, new):
+    def __init__(self, ranks, suits, card, side, center, on_top, new, goes):
         self.ranks, self.suits = ranks, suits
         self.card_form, self.side_form, self.center_form = card, side, center
-        self.on_top, self.new = on_top, new
+        self.on_top, self.new, self.goes = on_top, new, goes
         self.card_re = re.compile(r"\b%s\b" % card.format(
             rank="(?P<rank>%s)" % "|".join(ranks), suit="(?P<suit>%s)" % "|".join(suits)))
         # The same without its groups, to be put into the steps' expressions.
@@ -52,7 +54,9 @@ ENGLISH = Language(
            "queen", "king"],
     suits=["clubs", "hearts", "diamonds", "spades"],
     card="{rank} of {suit}", side="Side stack {n}", center="Center stack, {suit}",
-    on_top=" on top", new="New")
+    on_top=" on top", new="New",
+    goes=dict(home="home", onto="onto {card} on side stack {n}", empty="to empty side stack {n}",
+              two="{} or {}", more="{}, or {}", comma=", ", nowhere="nowhere"))
 
 # As resources/translations/ketterline_de.ts has them.
 GERMAN = Language(
@@ -60,7 +64,10 @@ GERMAN = Language(
            "Bube", "Dame", "König"],
     suits=["Kreuz", "Herz", "Karo", "Pik"],
     card="{suit}-{rank}", side="Seitenstapel {n}", center="Mittelstapel {suit}",
-    on_top=" oben", new="Neu")
+    on_top=" oben", new="Neu",
+    goes=dict(home="auf den passenden Mittelstapel", onto="auf {card} oben auf Seitenstapel {n}",
+              empty="auf den leeren Seitenstapel {n}", two="{} oder {}", more="{} oder {}",
+              comma=", ", nowhere="nirgendwohin"))
 
 LANGUAGES = {"en": (ENGLISH, STEPS), "de": (GERMAN, GERMAN_STEPS)}
 
@@ -207,6 +214,28 @@ class Board:
                 all(self.rank(("center", suit)) == 1 for suit in LANGUAGE.suits) and
                 all(self.rank(("side", n)) > 1 for n in range(1, 9)))
 
+    def goes(self, card):
+        """Where the card named card can go now, by the rules of the clicks, as the program lists
+        it: home when it is one higher than its center stack's top card, onto each side stack's
+        top card one higher, to each empty side stack, in reading order (row by row: side stack
+        5, center stack, side stack 1, ...)."""
+        named = LANGUAGE.card_re.fullmatch(card)
+        rank, suit = LANGUAGE.ranks.index(named.group("rank")) + 1, named.group("suit")
+        words, places = LANGUAGE.goes, []
+        for row, center in enumerate(LANGUAGE.suits):
+            for key in (("side", row + 5), ("center", center), ("side", row + 1)):
+                if key[0] == "center":
+                    if center == suit and self.rank(key) == rank - 1:
+                        places.append(words["home"])
+                elif self.rank(key) in (0, rank + 1):
+                    places.append(words["onto"].format(card=self.top(key), n=key[1])
+                                  if self.rank(key) else words["empty"].format(n=key[1]))
+        if len(places) < 2:
+            return places[0] if places else words["nowhere"]
+        if len(places) == 2:
+            return words["two"].format(*places)
+        return words["more"].format(words["comma"].join(places[:-1]), places[-1])
+
     def fields(self):
         """The step's names of the top cards: $top1 .. $top8, and $center_clubs ... named by
         the English suits in every language."""
@@ -342,7 +371,9 @@ def show(said):
 def run_step(speech, number, step, moves):
     what, keys, expected = step[:3]
     options = step[3] if len(step) > 3 else {}
-    fields = dict(Board().fields(), **moves)
+    board = Board()
+    fields = dict(board.fields(), **moves, card_goes=board.goes(moves["card"]),
+                  refused_goes=board.goes(moves["refused_card"]))
     patterns = [fill(pattern, fields) for pattern in expected]
     once = [fill(pattern, fields) for pattern in options.get("once", [])]
     braille = [fill(pattern, fields) for pattern in options.get("braille", [])]
@@ -354,7 +385,14 @@ def run_step(speech, number, step, moves):
         go_to(speech, keys.pop(0)[1:])
     mark = speech.read()
     for key in keys:
-        press(key)
+        if key.startswith("@heard "):
+            heard = "^" + re.escape(key[len("@heard "):]) + r"\b"
+            if not wait_until(lambda: any(re.search(heard, t) for _, t in speech.since(mark)),
+                              STEP_SECONDS):
+                fail("step %d (%s): Orca did not say %s\n%s" % (number, what, key[7:],
+                                                                 show(speech.since(mark))))
+        else:
+            press(key)
 
     if recording:
         said = wait_quiet(speech, mark, max(RECORD_QUIET_SECONDS, options.get("quiet", 0)),

@@ -4,10 +4,13 @@
 # logs (orca/logonly_speech.py) and settings of its own, then the game; orca_speech.py plays the
 # steps of orca_speech_steps.py and checks Orca's log after each. The game runs twice: in English
 # (STEPS), and then in German (GERMAN_STEPS), with the desktop's language German for the game
-# only; Orca speaks English both times.
-#   orca_speech.sh PROGRAM [--record]
-# --record checks nothing: it prints what Orca says and brailles after each step. With
-# KETTERLINE_ORCA_LOG=FILE set, Orca's whole debug log is kept in FILE.
+# only; Orca speaks English both times. Each pass plays a deal of its own.
+#   orca_speech.sh PROGRAM [--deals N] [--record]
+# --deals N plays both passes N times, each on a fresh deal and with an Orca started afresh for
+# it, and goes on after a failed pass;
+# the last line counts the deals played, the steps checked and the passes that failed. --record
+# checks nothing: it prints what Orca says and brailles after each step. With
+# KETTERLINE_ORCA_LOG=FILE set, the debug logs of all Orcas started are kept in FILE.
 # Exit status 77 (ctest: skipped) when Orca, Xvfb, xdotool, dbus-launch, the AT-SPI bus launcher
 # or the system Python's pyatspi is missing, or when another Orca of this user runs (Orca refuses
 # to start beside it, and that one is left alone).
@@ -15,6 +18,11 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 shift
+deals=1
+if [[ ${1:-} == --deals ]]; then
+    deals=${2:?--deals needs a number}
+    shift 2
+fi
 # shellcheck source-path=SCRIPTDIR source=desktop_session.sh
 source "$here/desktop_session.sh"
 desktop_need --buses orca xdotool script pgrep pyatspi
@@ -43,14 +51,14 @@ stop_orca() {
     kill "$script_pid" 2>/dev/null || true
     wait "$script_pid" 2>/dev/null || true
     script_pid=
+    if [[ -n ${KETTERLINE_ORCA_LOG:-} ]]; then
+        cat "$work/orca.log" >>"$KETTERLINE_ORCA_LOG"
+    fi
 }
 
 cleanup() {
     [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null
     stop_orca
-    if [[ -n ${KETTERLINE_ORCA_LOG:-} && -f ${work:-}/orca.log ]]; then
-        cp "$work/orca.log" "$KETTERLINE_ORCA_LOG"
-    fi
     desktop_cleanup
 }
 trap cleanup EXIT
@@ -86,21 +94,34 @@ desktop_start_buses
 
 cp "$here/orca/user-settings.conf" "$work/orca/"
 cp "$here/orca/logonly_speech.py" "$work/speech/"
-# Orca writes its debug log block by block to a file; to a terminal it writes line by line.
-PYTHONPATH=$work/speech SHELL=/bin/sh script -qfc \
-    "exec orca -u '$work/orca' --debug-file /dev/tty" "$work/orca.log" >/dev/null 2>&1 </dev/null &
-script_pid=$!
+[[ -z ${KETTERLINE_ORCA_LOG:-} ]] || : >"$KETTERLINE_ORCA_LOG"
+orca_starts=0
+
+#   start_orca LANGUAGE
+# Starts Orca in the language given (as LANGUAGE) with a fresh log, $work/orca.log, and waits
+# until it has said it is on.
+start_orca() {
+    rm -f "$work/orca.log"
+    # Orca writes its debug log block by block to a file; to a terminal it writes line by line.
+    LANGUAGE=$1 PYTHONPATH=$work/speech SHELL=/bin/sh script -qfc \
+        "exec orca -u '$work/orca' --debug-file /dev/tty" "$work/orca.log" >/dev/null 2>&1 \
+        </dev/null &
+    script_pid=$!
+    orca_starts=$((orca_starts + 1))
+    wait_for 600 orca_started || fail "Orca did not say 'Screen reader on.' within 60 s"
+}
 orca_started() {
     grep -aq "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" 2>/dev/null && return 0
     kill -0 "$script_pid" 2>/dev/null && return 1
-    if grep -aq "Another screen reader process is already running" "$work/orca.log"; then
+    # Only another user's Orca is left alone; one of these that outlived its stop is a failure.
+    if ((orca_starts == 1)) && grep -aq "Another screen reader process is already running" \
+        "$work/orca.log"; then
         script_pid=
         echo "SKIPPED: another Orca runs for this user; it is left alone"
         exit 77
     fi
     fail "Orca ended before it spoke: $(tail -n 20 "$work/orca.log")"
 }
-wait_for 600 orca_started || fail "Orca did not say 'Screen reader on.' within 60 s"
 
 # The window named $1, in $board.
 board_window() {
@@ -111,7 +132,7 @@ board_window() {
 #   play TITLE SECONDS [ENV_ARGUMENT...] -- [DRIVER_ARGUMENT...]
 # Starts the program with env(1)'s arguments before "--", waits for its window (named TITLE in the
 # program's language) and plays the steps with orca_speech.py, which gets the arguments after
-# "--" and SECONDS to play them in.
+# "--" and SECONDS to play them in; its output is also kept in $work/driver.log.
 play() {
     local title=$1 seconds=$2 environment=()
     shift 2
@@ -124,8 +145,8 @@ play() {
         >"$work/program.log" 2>&1 &
     program_pid=$!
     wait_for 300 board_window "$title" || fail "no $title window after 30 s"
-    timeout "$seconds" /usr/bin/python3 -B "$here/orca_speech.py" "$work/orca.log" "$board" \
-        "$program_pid" "$@" || fail "the speech is not as expected (see above)"
+    timeout "$seconds" /usr/bin/python3 -B -u "$here/orca_speech.py" "$work/orca.log" "$board" \
+        "$program_pid" "$@" | tee "$work/driver.log"
 }
 
 # Ends the program and waits for it; Orca keeps running.
@@ -135,7 +156,42 @@ stop_program() {
     program_pid=
 }
 
+declare -A played=() checked=() failed=()
+#   pass LANGUAGE PLAY_ARGUMENT...
+# One pass: Orca started unless it runs, the program played with play's arguments and ended, and
+# the pass counted for LANGUAGE: its steps checked (the failed one too), and whether it failed.
+# A single deal keeps Orca for both passes, within the time ctest gives the test.
+pass() {
+    local language=$1 status=0 steps
+    shift
+    # Orca speaks English in every pass; start_orca "$language" would have it speak the pass's.
+    [[ -n $script_pid ]] || start_orca en
+    play "$@" || status=$?
+    stop_program
+    ((deals == 1)) || stop_orca
+    played[$language]=$((${played[$language]:-0} + 1))
+    steps=$(grep -c '^[0-9][0-9]*\. ' "$work/driver.log" || true)
+    checked[$language]=$((${checked[$language]:-0} + steps))
+    failed[$language]=${failed[$language]:-0}
+    if ((status != 0)); then
+        failed[$language]=$((failed[$language] + 1))
+        echo "FAILED: the speech is not as expected (see above)"
+        echo "--- the program's output:"
+        cat "$work/program.log"
+    fi
+}
+
 # In English first, then in German, as the desktop's language tells it to the program alone.
-play Board 120 -- "$@"
-stop_program
-play Spielfeld 90 -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8 -- --language de "$@"
+for ((deal = 1; deal <= deals; deal++)); do
+    ((deals == 1)) || echo "=== deal $deal of $deals"
+    pass English Board 120 -- "$@"
+    pass German Spielfeld 90 -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8 -- \
+        --language de "$@"
+done
+failures=0
+for language in English German; do
+    echo "$language: ${played[$language]} deals played, ${checked[$language]} steps checked," \
+        "${failed[$language]} failures"
+    failures=$((failures + failed[$language]))
+done
+((failures == 0))

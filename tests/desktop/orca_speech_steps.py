@@ -5,7 +5,9 @@ A step is (what it does, keys, expected speech) or (what it does, keys, expected
 
 Keys are xdotool key names ("Tab", "space", "Down", "s"); "alt+i" is pressed as a person does
 (Alt held, I pressed and released, Alt released), and "@side 3" / "@center hearts" are the arrow
-keys that take the cursor from where it is to that place.
+keys that take the cursor from where it is to that place. "@heard Text" waits until Orca has said
+an utterance that starts with Text, as a listener does before the next key: a key that closes a
+menu before Orca has read it would leave Orca unaware that the focus ever left the cards.
 
 The expected speech is a list of regular expressions that Orca's utterances since the step's keys
 must match one after the other (they are joined by newlines and searched with re.MULTILINE and
@@ -23,6 +25,9 @@ Keys and expectations may name the cards of the game being played as $name (stri
                        a side stack whose top card does not fit on the center stack of its suit
                        even after the moves before it, the card, the suit, and that center
                        stack's top card
+  $card_goes, $refused_goes
+                       where $card and $refused_card can go now, as the program lists it in the
+                       sentences of W ("onto three of clubs on side stack 4 or home", "nowhere")
 Names are put in as literal text; $any_card is a pattern that matches any card's name.
 STEPS play the program in English; GERMAN_STEPS play it in German, where these are the German
 names the program gives ("Herz-Sieben", suit "Herz"; the center stacks' $center_clubs ... keep
@@ -57,8 +62,8 @@ HOME = (r"$home_card moved home to the $home_suit center stack\. "
         r"Side stack $home (now shows $any_card|is now empty)\.")
 REFUSED = r"The $refused_suit center stack does not take $refused_card\. Nothing is selected\."
 STACK = r"Side stack 6, 6 cards from the bottom: ($any_card, ){5}$top6 on top\."
-WHERE = r"$card can go ([^\n]*, )?onto $onto_card on side stack $onto\b[^\n]*\."
-IF_SELECTED = r"If selected, $refused_card could go [^\n]*\."
+WHERE = r"$card can go $card_goes\."
+IF_SELECTED = r"If selected, $refused_card could go $refused_goes\."
 
 STEPS = [
     ("Tab into the cards", ["Tab"], [r"^Side stack 5: $top5\b"]),
@@ -84,7 +89,7 @@ STEPS = [
      {"braille": [r"(?i)$refused_card is no longer selected\."]}),
     ("W without a selection says where the card could go", ["w"], ["^" + IF_SELECTED],
      {"braille": [IF_SELECTED]}),
-    ("File > New Game deals", ["alt+f", "Return"], [r"(?i)^New game dealt\b", PLACE],
+    ("File > New Game deals", ["alt+f", "@heard New Game", "Return"], [r"(?i)^New game dealt\b", PLACE],
      {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [r"New game dealt\."]}),
     ("Info > Rules reads the rules once", ["alt+i", "r"],
      [r"^Rules\b", RULES_TEXT, r"^OK push button\b"], {"once": [RULES_TEXT], "quiet": 4}),
@@ -101,15 +106,18 @@ GERMAN_SELECTED = r"Ausgewählt: $card\."
 GERMAN_MOVED = (r"$card auf $onto_card gelegt\. "
                 r"(Oben auf Seitenstapel $source liegt jetzt $any_card|"
                 r"Seitenstapel $source ist jetzt leer)\.")
+GERMAN_WHERE = r"$card kann $card_goes gelegt werden\."
 GERMAN_DEALT = r"Karten für ein neues Spiel ausgeteilt\."
 
 GERMAN_STEPS = [
     ("Tab into the cards", ["Tab"], [r"^Seitenstapel 5: $top5\b"]),
     ("Space on a top card selects it", ["@side $source", "space"], ["^" + GERMAN_SELECTED],
      {"braille": [GERMAN_SELECTED]}),
+    ("W says where the selected card can go", ["w"], ["^" + GERMAN_WHERE],
+     {"braille": [GERMAN_WHERE]}),
     ("a move onto a side stack", ["@side $onto", "space"], ["^" + GERMAN_MOVED],
      {"braille": [GERMAN_MOVED]}),
-    ("Datei > Neues Spiel deals", ["alt+d", "n"], ["^" + GERMAN_DEALT, GERMAN_PLACE],
+    ("Datei > Neues Spiel deals", ["alt+d", "@heard Neues Spiel", "n"], ["^" + GERMAN_DEALT, GERMAN_PLACE],
      {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [GERMAN_DEALT]}),
     ("Info > Regeln reads the rules once", ["alt+i", "r"],
      [r"^Regeln\b", GERMAN_RULES_TEXT, r"^OK push button\b"],

@@ -69,9 +69,7 @@ TEST(DealNewGame, SaysWhichSlotsItChanged) {
     const Dealt first = dealNewGame(board, zero);
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-            EXPECT_EQ(first.sideSlots[static_cast<std::size_t>(stack - 1)]
-                                     [static_cast<std::size_t>(slot)],
-                      slot < kDealtRows)
+            EXPECT_EQ(first.sideSlots[stack][static_cast<std::size_t>(slot)], slot < kDealtRows)
                 << stack << ' ' << slot;
         }
     }
@@ -82,9 +80,9 @@ TEST(DealNewGame, SaysWhichSlotsItChanged) {
     board.sideStack(5)[5] = kNoCard;
     const Dealt again = dealNewGame(board, zero);
     EXPECT_EQ(again.centerStacks, (std::array<bool, 4>{true, false, false, false}));
-    EXPECT_TRUE(again.sideSlots[4][5]);
-    EXPECT_FALSE(again.sideSlots[4][4]);
-    EXPECT_FALSE(again.sideSlots[0][5]);
+    EXPECT_TRUE(again.sideSlots[5][5]);
+    EXPECT_FALSE(again.sideSlots[5][4]);
+    EXPECT_FALSE(again.sideSlots[1][5]);
 }
 
 TEST(DealNewGame, SourceJustBelowOneTakesTheLargestCardLeft) {
@@ -144,16 +142,20 @@ TEST(ClockRandomSource, NoRowRepeatsTheSequenceOfTheRowBefore) {
     ClockRandomSource clock;
     RecordingSource recording(clock);
     BoardState board;
+    int firstValueRepeats = 0;
     for (int deal = 0; deal < 2000; ++deal) {
         recording.rows.clear();
         dealNewGame(board, recording);
         ASSERT_EQ(recording.rows.size(), 6u);
         for (std::size_t row = 1; row < recording.rows.size(); ++row) {
             ASSERT_NE(recording.rows[row], recording.rows[row - 1]) << "deal " << deal;
-            // Not even the first value may repeat: that one picks side stack 5's card.
-            ASSERT_NE(recording.rows[row][0], recording.rows[row - 1][0]) << "deal " << deal;
+            firstValueRepeats += recording.rows[row][0] == recording.rows[row - 1][0];
         }
     }
+    // Not even the first value, which picks side stack 5's card, repeats more often than chance
+    // makes it: a 24-bit value repeats once in 2^24 pairs of rows, 0.0006 times in these 10,000,
+    // and three times or more in fewer than one run in 10^10.
+    EXPECT_LE(firstValueRepeats, 2);
 }
 
 // Over many deals every non-ace card lands in every slot about equally often. The bound

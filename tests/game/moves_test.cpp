@@ -15,7 +15,7 @@ using namespace outcome;
 using Where = Nothing::Where;
 
 void hold(BoardState& board, int stack) {
-    const int top = board.countSideStacks().of(stack) - 1;
+    const int top = board.countSideStacks().topSlot(stack);
     board.selectedCard = board.sideStack(stack)[static_cast<std::size_t>(top)];
     board.selectedFrom = stack;
 }
@@ -216,7 +216,7 @@ TEST_P(DestinationsTest, AreWhereAClickWouldMoveTheCard) {
     const Card moving = board.topCard(row.from);
     Destinations expected;
     for (int stack : row.sideStacks) {
-        expected.sideStacks[static_cast<std::size_t>(stack - 1)] = true;
+        expected.sideStacks[stack] = true;
     }
     expected.home = row.home;
     const Destinations where = destinationsOf(board, moving);
@@ -227,9 +227,9 @@ TEST_P(DestinationsTest, AreWhereAClickWouldMoveTheCard) {
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         BoardState clicked = board;
         hold(clicked, row.from);
-        const int item = std::max(clicked.countSideStacks().of(stack) - 1, 0);
+        const int item = std::max(clicked.countSideStacks().topSlot(stack), 0);
         EXPECT_EQ(std::holds_alternative<outcome::Moved>(clickSideStack(clicked, stack, item)),
-                  where.sideStacks[static_cast<std::size_t>(stack - 1)])
+                  where.sideStacks[stack])
             << "side stack " << stack;
     }
     BoardState clicked = board;

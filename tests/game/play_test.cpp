@@ -56,7 +56,7 @@ TEST(WholeGame, PlaysThroughTheClicksToFourKings) {
         {6, {"2S"}},
         {8, {"2H"}},
     });
-    auto top = [&](int n) { return static_cast<int>(board.countSideStacks().of(n) - 1); };
+    auto top = [&](int n) { return board.countSideStacks().topSlot(n); };
     ASSERT_TRUE(boardIsConsistent(board));
 
     // Side-stack moves first: 3S onto 4S, 2S onto 3S, the king of diamonds onto the

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <ostream>
 
+#include "board/accessible_tree.h"
 #include "board/board_window.h"
 #include "game/board_state.h"
 
@@ -16,16 +17,20 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // Plays a Board window as the mouse does, and shows what its card area holds.
 class BoardClicks {
 public:
-    BoardClicks(BoardWindow& window, BoardState& state) : window(&window), state(state) {}
+    // The card area's accessible interface comes from board/accessible_tree.h, as in the program.
+    BoardClicks(BoardWindow& window, BoardState& state) : window(&window), state(state) {
+        accessibleTree::install();
+    }
 
     CardArea& cardArea() { return window->cardArea(); }
+    KeyboardCursor& cursor() { return *cardArea().findChild<KeyboardCursor*>(); }
     const platform::Image& sideItem(int stack, int item) {
         return cardArea().sideStack(stack, item);
     }
     const platform::Image& centerItem(int suit) { return cardArea().centerStack(suit); }
     const platform::Image& selectedBox() { return cardArea().selectedCard(); }
     QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
-    const QString& said() { return cardArea().announcer().current(); }
+    const QString& said() { return cardArea().announcement(); }
 
     // Clicks at a point of the client area through the window, as the mouse does, so that
     // the button and the label over the card area take their own clicks.
@@ -36,8 +41,7 @@ public:
     void clickCenterOf(const platform::Image& image) { clickAt(image.geometry().center()); }
     // The top card of a side stack is shown whole.
     void clickTopOf(int stack) {
-        const int count = state.countSideStacks().of(stack);
-        clickCenterOf(sideItem(stack, count > 0 ? count - 1 : 0));
+        clickCenterOf(sideItem(stack, boardPlaces::topItem(state, stack)));
     }
     void clickBackground() { clickAt(QPoint(200, 60)); }
 

@@ -100,7 +100,7 @@ TEST_P(LanguageTest, TheBoardSaysWhatHappensInTheLanguage) {
     play.clickCenterOf(play.centerItem(3));
     expectSaid(play.said(), {GetParam().threeOfSpades});
 
-    area.cursor().moveTo(boardPlaces::placeOfSideStack(1));
+    play.cursor().moveTo(boardPlaces::placeOfSideStack(1));
     QTest::keyClick(&area, Qt::Key_S);
     expectSaid(play.said(), {GetParam().sevenOfHearts, GetParam().eightOfClubs});
     QTest::keyClick(&area, Qt::Key_B);
@@ -178,10 +178,20 @@ void expectTextsWhole(const QWidget& window) {
     }
 }
 
+// As the program names it, from the Board's words.
+MenuPath aboutDravonnePath() {
+    MenuPath path;
+    for (const words::Text item : words::kAboutDravonnePath) {
+        path.emplace_back(words::text(item), words::english(item));
+    }
+    return path;
+}
+
 TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeAndOverlapsOnlyAsInEnglish) {
     std::vector<std::map<QString, QRect>> english;
     for (int id = 0; id < kInfoWindowCount; ++id) {
-        const std::unique_ptr<InfoWindow> window = makeInfoWindow(InfoWindowId(id));
+        const std::unique_ptr<InfoWindow> window =
+            makeInfoWindow(InfoWindowId(id), aboutDravonnePath());
         window->show();
         english.push_back(layoutOf(*window));
     }
@@ -192,7 +202,8 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeAndOverlapsOnlyAsInEnglish) {
     }
     speakIt();
     for (int id = 0; id < kInfoWindowCount; ++id) {
-        const std::unique_ptr<InfoWindow> window = makeInfoWindow(InfoWindowId(id));
+        const std::unique_ptr<InfoWindow> window =
+            makeInfoWindow(InfoWindowId(id), aboutDravonnePath());
         window->show();
         SCOPED_TRACE(window->windowTitle().toStdString());
         expectTextsWhole(*window);

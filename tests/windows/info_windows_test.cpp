@@ -64,7 +64,7 @@ class EveryWindowTest : public InfoWindowsTest, public testing::WithParamInterfa
 TEST_P(EveryWindowTest, EveryTextIsWholeAndClearOfTheOthers) {
     showAndWait(GetParam());
     const InfoWindow& shown = window(GetParam());
-    const QRect client(QPoint(), shown.clientSize());
+    const QRect client = shown.rect();
     const QList<QLabel*> labels = shown.findChildren<QLabel*>();
     for (const QLabel* label : labels) {
         if (!label->pixmap().isNull()) {
