@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdio>
 #include <string_view>
-#include <utility>
 
 #ifndef KETTERLINE_VERSION
 #error "KETTERLINE_VERSION must be defined by the build"
@@ -30,28 +29,17 @@ constexpr std::array<std::string_view, 5> kQtFlags{"-reverse", "-testability", "
 constexpr std::array<std::string_view, 3> kQtJoinedOptions{
     "-style=", "-stylesheet=", "-qmljsdebugger="};
 
-template <std::size_t N>
-bool contains(const std::array<std::string_view, N>& names, std::string_view name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
+bool contains(const auto& names, std::string_view name) {
+    return std::ranges::find(names, name) != std::end(names);
 }
 
-bool isJoinedQtOption(std::string_view argument) {
-    return std::any_of(
-        kQtJoinedOptions.begin(), kQtJoinedOptions.end(),
-        [argument](std::string_view prefix) { return argument.starts_with(prefix); });
-}
-
-// The translated text with the argument put in for %1.
-std::string withArgument(const Translate& say, const char* source, const std::string& argument) {
-    std::string text = say(source);
+// An error about the argument, put in for %1 of the translated text.
+Result error(const Translate& say, const char* what, const std::string& argument) {
+    std::string text = say(what);
     if (const std::size_t at = text.find("%1"); at != std::string::npos) {
         text.replace(at, 2, argument);
     }
-    return text;
-}
-
-Result error(const Translate& say, const char* what, const std::string& argument) {
-    return Result{Action::Error, withArgument(say, what, argument)};
+    return Result{Action::Error, text};
 }
 
 }  // namespace
@@ -83,7 +71,10 @@ Result parse(const std::vector<std::string>& arguments, const Translate& say) {
                 return error(say, QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value"),
                              argument);
             }
-        } else if (!contains(kQtFlags, qtName) && !isJoinedQtOption(qtName)) {
+        } else if (!contains(kQtFlags, qtName) &&
+                   std::ranges::none_of(kQtJoinedOptions, [qtName](std::string_view prefix) {
+                       return qtName.starts_with(prefix);
+                   })) {
             return error(say, QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'"), argument);
         }
     }
@@ -118,27 +109,18 @@ std::string versionLine() {
 }
 
 std::optional<int> handle(int argc, const char* const argv[], const Translate& say) {
-    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    const Result result = parse(arguments, say);
-    switch (result.action) {
-        case Action::Run:
-            return std::nullopt;
-        case Action::Help:
-            std::fputs(usage(say).c_str(), stdout);
-            return 0;
-        case Action::Version:
-            std::printf("%s\n", versionLine().c_str());
-            return 0;
-        case Action::Error:
-            std::fprintf(
-                stderr, "%s\n",
-                error(say,
-                      QT_TRANSLATE_NOOP("CommandLine", "ketterline: %1 (see 'ketterline --help')"),
-                      result.error)
-                    .error.c_str());
-            return 2;
+    const Result result = parse({argv + std::min(argc, 1), argv + argc}, say);
+    if (result.action == Action::Help) {
+        std::fputs(usage(say).c_str(), stdout);
+    } else if (result.action == Action::Version) {
+        std::printf("%s\n", versionLine().c_str());
+    } else if (result.action == Action::Error) {
+        const char* line =
+            QT_TRANSLATE_NOOP("CommandLine", "ketterline: %1 (see 'ketterline --help')");
+        std::fprintf(stderr, "%s\n", error(say, line, result.error).error.c_str());
+        return 2;
     }
-    return std::nullopt;
+    return result.action == Action::Run ? std::nullopt : std::optional<int>(0);
 }
 
 }  // namespace command_line

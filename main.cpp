@@ -12,17 +12,13 @@
 int main(int argc, char* argv[]) {
     // Before any application exists, for the command line's own words too.
     platform::Translations translations(platform::desktopLanguage());
-    const auto in = [&translations](const char* context) -> command_line::Translate {
-        return [&translations, context](const char* source) {
-            return translations.translate(context, source).toStdString();
-        };
-    };
-    if (const std::optional<int> status = command_line::handle(argc, argv, in("CommandLine"))) {
+    if (const std::optional<int> status =
+            command_line::handle(argc, argv, translations.in("CommandLine"))) {
         return *status;  // --help, --version or a wrong argument: no window
     }
     startup::nameForDesktop();
     const std::unique_ptr<QApplication> application =
-        startup::makeApplication(argc, argv, in("Startup"));
+        startup::makeApplication(argc, argv, translations.in("Startup"));
     translations.install();
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 

@@ -37,17 +37,13 @@ constexpr Made kMadeAfterShow[] = {{InfoWindowId::Timers, "Timers"},
 
 int main(int argc, char* argv[]) {
     platform::Translations translations(platform::desktopLanguage());
-    const auto say = [&translations](const char* source) {
-        return translations.translate("CommandLine", source).toStdString();
-    };
-    if (const std::optional<int> status = command_line::handle(argc, argv, say)) {
+    if (const std::optional<int> status =
+            command_line::handle(argc, argv, translations.in("CommandLine"))) {
         return *status;
     }
     startup::nameForDesktop();
     const auto makeApplication = [&translations](int& count, char** arguments) {
-        return startup::makeApplication(count, arguments, [&translations](const char* source) {
-            return translations.translate("Startup", source).toStdString();
-        });
+        return startup::makeApplication(count, arguments, translations.in("Startup"));
     };
     startup_bench::Session session(argc, argv, makeApplication, startup_bench::Peaks::Yes);
     translations.install();

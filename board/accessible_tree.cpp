@@ -46,8 +46,9 @@ public:
     }
 
 protected:
-    virtual QString name() const = 0;
-    virtual QRect localRect() const = 0;
+    // None, and nowhere on the screen, unless a part has them.
+    virtual QString name() const { return {}; }
+    virtual QRect localRect() const { return {}; }
     const BoardState& board() const { return area_->board(); }
 
     QPointer<CardArea> area_;
@@ -118,37 +119,24 @@ public:
 
 private:
     QString name() const override { return area_->announcement(); }
-    QRect localRect() const override { return {}; }
+};
+
+// A part that holds one part and has no name.
+template <class Child, QAccessible::Role kRole>
+class HolderPart final : public ParentPart<Child> {
+public:
+    HolderPart(CardArea& area, QAccessibleInterface& parent) : ParentPart<Child>(area, parent) {
+        this->children_.push_back(made<Child>(area, *this));
+    }
+    Child* held() const { return this->children_.front(); }
+    QAccessible::Role role() const override { return kRole; }
 };
 
 // What each action did, spoken when it is shown again with the new text.
-class NotificationPart final : public ParentPart<AnnouncementPart> {
-public:
-    NotificationPart(CardArea& area, QAccessibleInterface& parent) : ParentPart(area, parent) {
-        children_.push_back(made<AnnouncementPart>(area, *this));
-    }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-
-private:
-    QString name() const override { return {}; }
-    QRect localRect() const override { return {}; }
-};
-
+using NotificationPart = HolderPart<AnnouncementPart, QAccessible::Notification>;
 // Holds the notification: screen readers say a notification in a status bar without naming
-// its role first.
-class StatusPart final : public ParentPart<NotificationPart> {
-public:
-    StatusPart(CardArea& area, QAccessibleInterface& parent) : ParentPart(area, parent) {
-        children_.push_back(made<NotificationPart>(area, *this));
-    }
-
-    NotificationPart* notification() const { return children_.front(); }
-    QAccessible::Role role() const override { return QAccessible::StatusBar; }
-
-private:
-    QString name() const override { return words::text(words::Text::StatusBar); }
-    QRect localRect() const override { return {}; }
-};
+// its role first. The status bar is read without a name.
+using StatusPart = HolderPart<NotificationPart, QAccessible::StatusBar>;
 
 class CardPart final : public Part {
 public:
@@ -390,7 +378,7 @@ private:
             case Target::Kind::Notification:
                 break;
         }
-        return status_->notification();
+        return status_->held();
     }
     int widgetCount() const { return QAccessibleWidget::childCount(); }
     std::array<QAccessibleInterface*, 3> parts() const { return {box_, places_, status_}; }

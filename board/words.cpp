@@ -82,10 +82,6 @@ QString destinationList(const BoardState& board, Card card, const Destinations& 
                              : Board::tr("%1, or %2").arg(items.join(Board::tr(", ")), last);
 }
 
-}  // namespace
-
-namespace {
-
 const char* sourceOf(Text which) {
     static const char* const kTexts[] = {QT_TRANSLATE_NOOP("Board", "Board"),
                                          QT_TRANSLATE_NOOP("Board", "New"),
@@ -102,7 +98,6 @@ const char* sourceOf(Text which) {
                                          QT_TRANSLATE_NOOP("Board", "&License"),
                                          QT_TRANSLATE_NOOP("Board", "Cards"),
                                          QT_TRANSLATE_NOOP("Board", "Places"),
-                                         "",
                                          QT_TRANSLATE_NOOP("Board", "Read the cards"),
                                          QT_TRANSLATE_NOOP("Board", "Where can it go"),
                                          QT_TRANSLATE_NOOP("Board", "Nothing has been said yet.")};
@@ -112,8 +107,7 @@ const char* sourceOf(Text which) {
 }  // namespace
 
 QString text(Text which) {
-    const char* source = sourceOf(which);
-    return *source ? Board::tr(source) : QString();
+    return Board::tr(sourceOf(which));
 }
 
 QString english(Text which) {

@@ -12,10 +12,9 @@
 namespace words {
 
 // The fixed texts: the window's title, its controls and menus (with the access key marked by
-// '&'), the names of the card area and its list of places, the status bar's name (none: the
-// status bar that holds what an action did is read without one, and its text() is empty), the
-// accessible actions of a place that read its cards and where its card can go,
-// and what the repeat key says before anything was said.
+// '&'), the names of the card area and its list of places, the accessible actions of a place that
+// read its cards and where its card can go, and what the repeat key says before anything was
+// said. The status bar that holds what an action did has no name: it is read without one.
 enum class Text {
     WindowTitle,
     NewButton,
@@ -32,7 +31,6 @@ enum class Text {
     LicenseItem,
     CardArea,
     PlaceList,
-    StatusBar,
     ReadCardsAction,
     WhereAction,
     NothingSaidYet
