@@ -8,7 +8,7 @@
 # baseline, game and baseline_text (the baseline with one label and one button) in turn,
 # RUNS times each after 3 warm-up rounds; ratios are to the baseline. With --phases it runs
 # startup_phases instead of the game, to see where time and memory go; with --languages it runs
-# the game in English and in German instead (ratios to English). Set BENCH_NO_BUILD=1
+# the game in English, German, Simplified Chinese and Japanese instead (ratios to English). Set BENCH_NO_BUILD=1
 # to skip the build, BENCH_DISPLAY to use another display.
 set -euo pipefail
 
@@ -56,7 +56,8 @@ fi
 echo "$(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "display $display (xcb)"
 if $languages; then
-    programs=("english@en_US=$build/bench/startup_game" "german@de_DE=$build/bench/startup_game")
+    programs=("english@en_US=$build/bench/startup_game" "german@de_DE=$build/bench/startup_game"
+              "chinese@zh_CN=$build/bench/startup_game" "japanese@ja_JP=$build/bench/startup_game")
 else
     programs=("baseline=$build/bench/startup_baseline" "game=$build/bench/$game"
               "baseline_text=$build/bench/startup_baseline_text")

@@ -1,9 +1,29 @@
 #include "platform/translations.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFontInfo>
 #include <QLibraryInfo>
 
 namespace platform {
+
+namespace {
+
+// The font that draws the Han characters of a language written with them, in that language's
+// forms. Without it fontconfig takes each character the desktop's font lacks from whichever
+// Chinese or Japanese font it prefers for the session's locale, one glyph from one font and the
+// next from another: Chinese text in Japanese forms, or both in one line. Latin letters and
+// digits stay in the desktop's font.
+QString hanFont(const QString& language) {
+    if (language == u"zh_CN") {
+        return QStringLiteral("WenQuanYi Micro Hei");
+    }
+    if (language == u"ja") {
+        return QStringLiteral("VL Gothic");
+    }
+    return {};
+}
+
+}  // namespace
 
 QLocale desktopLanguage() {
     QByteArray messages = qgetenv("LC_ALL");
@@ -29,21 +49,19 @@ Translations::Translations(const QLocale& language) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-Translations::~Translations() {
-    if (installed_) {
-        QCoreApplication::removeTranslator(&qt_);
-        QCoreApplication::removeTranslator(&program_);
-    }
-}
-
 QString Translations::language() const {
     return program_.language();
 }
 
 void Translations::install() {
-    installed_ = QCoreApplication::installTranslator(&program_);
+    QCoreApplication::installTranslator(&program_);
     if (!qt_.isEmpty()) {
         QCoreApplication::installTranslator(&qt_);
+    }
+    if (const QString han = hanFont(language()); !han.isEmpty()) {
+        QFont font = QApplication::font();
+        font.setFamilies({QFontInfo(font).family(), han});
+        QApplication::setFont(font);
     }
 }
 

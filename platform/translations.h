@@ -16,16 +16,18 @@ QLocale desktopLanguage();
 // same language from Qt's translations folder where they are installed. A language the program
 // has no translation for, or a malformed one, gives English: the English file holds only the
 // plural forms of its counts.
+// They may outlive the application: each translator takes itself out of the application that
+// still runs when it goes, and there is nothing to take out of one that has gone.
 class Translations {
 public:
     explicit Translations(const QLocale& language);
-    ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
     // "de", "pt_BR", or "en" for English.
     QString language() const;
-    // Makes the running application's texts use them, from now until they go.
+    // Makes the running application's texts use them, from now until they go; for a language
+    // written with Han characters, also the font that draws them in its forms.
     void install();
     // A text of `context` in this language, before any application exists to translate it.
     QString translate(const char* context, const char* source) const;
@@ -35,7 +37,6 @@ public:
 private:
     QTranslator program_;
     QTranslator qt_;
-    bool installed_ = false;
 };
 
 }  // namespace platform

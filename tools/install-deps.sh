@@ -11,6 +11,8 @@ set -euo pipefail
 
 packages=(
     cmake g++ make qt6-base-dev fonts-dejavu-core
+    # the Chinese font and the Japanese one, each drawing Han characters in its language's forms
+    fonts-wqy-microhei fonts-vlgothic
     # lrelease, which compiles the translations into the game, and Qt's own translations
     qt6-l10n-tools qt6-translations-l10n
     # the desktop: Qt's Wayland plugin, and the GTK platform theme through which the game takes a

@@ -1,6 +1,7 @@
 #include "windows/info_windows.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "resources/pictures.h"
@@ -36,7 +37,11 @@ ControlText joined(const MenuPath& path) {
     QStringList items;
     QStringList english;
     for (const ControlText& item : path) {
-        items << QString(item.shown).remove(u'&');
+        // "&Info" and, where the access key is not a letter of the word, "信息(&I)": the
+        // word alone.
+        items << QString(item.shown)
+                     .remove(QRegularExpression(QStringLiteral("\\(&.\\)$")))
+                     .remove(u'&');
         english << QString(item.english).remove(u'&');
     }
     //: Between the menu items of a menu path, as in "Info->About->Dravonne".

@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Es wurde noch kein Spiel ausgeteilt. Drücken Sie zum Austeilen „Neu“ oder wählen Sie im Menü „Datei“ den Eintrag „Neues Spiel“.</translation>
+        <translation>Es wurden noch keine Karten ausgeteilt. Drücken Sie zum Austeilen „Neu“ oder wählen Sie im Menü „Datei“ den Eintrag „Neues Spiel“.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>onto %1 on side stack %2</source>
-        <translation>auf %1 in Seitenstapel %2</translation>
+        <translation>auf %1 oben auf Seitenstapel %2</translation>
     </message>
     <message>
         <source>to empty side stack %1</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation>Neues Spiel ausgeteilt.</translation>
+        <translation>Karten für ein neues Spiel ausgeteilt.</translation>
     </message>
     <message>
         <source>Center stack, %1: %2 on top.</source>
@@ -394,7 +394,7 @@ lässt, 2 bei einer falschen Befehlszeile.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>“, dann „</translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -468,7 +468,7 @@ lässt, 2 bei einer falschen Befehlszeile.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>Die aktuelle Lizenzvereinbarung und Informationen zur Registrierung finden Sie auf der Homepage von Dravonne Software (siehe %1)</translation>
+        <translation>Die aktuelle Lizenzvereinbarung und Informationen zur Registrierung finden Sie auf der Homepage von Dravonne Software (im Menü „%1“)</translation>
     </message>
     <message>
         <source>You Win</source>

@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Todavía no se han repartido las cartas. Para repartir, pulsa Nueva o elige Nueva partida en el menú Archivo.</translation>
+        <translation>Todavía no se han repartido las cartas. Para repartir, pulsa el botón Nueva partida o elige Nueva partida en el menú Archivo.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>New</source>
-        <translation>Nueva</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Selected Card</source>
@@ -291,7 +291,7 @@
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
         <translation>
-            <numerusform>Pila lateral %1, %n carta de abajo arriba: %2.</numerusform>
+            <numerusform>Pila lateral %1, %n carta: %2.</numerusform>
             <numerusform>Pila lateral %1, %n cartas de abajo arriba: %2.</numerusform>
         </translation>
     </message>
@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>If selected, %1 could go %2.</source>
-        <translation>%1: si se selecciona, podría ir %2.</translation>
+        <translation>%1: si se seleccionara, podría ir %2.</translation>
     </message>
     <message>
         <source>If selected, %1 could go nowhere.</source>
-        <translation>%1: si se selecciona, no podría ir a ninguna parte.</translation>
+        <translation>%1: si se seleccionara, no podría ir a ninguna parte.</translation>
     </message>
 </context>
 <context>
@@ -394,7 +394,7 @@ abrir ninguna pantalla, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>, luego </translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -468,7 +468,7 @@ abrir ninguna pantalla, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>El acuerdo de licencia vigente y la información de registro están disponibles en la página principal de Dravonne Software (consulta %1)</translation>
+        <translation>El acuerdo de licencia vigente y la información de registro están disponibles en la página principal de Dravonne Software (abre el menú %1)</translation>
     </message>
     <message>
         <source>You Win</source>
@@ -492,7 +492,7 @@ abrir ninguna pantalla, 2 si la línea de órdenes es incorrecta.
     </message>
     <message>
         <source>Sequence Timer</source>
-        <translation>Reloj de secuencia</translation>
+        <translation>Temporizador de secuencia</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Aucune partie n&apos;a encore été distribuée. Appuyez sur Nouveau, ou choisissez Nouvelle partie dans le menu Fichier, pour distribuer les cartes.</translation>
+        <translation>Les cartes n&apos;ont pas encore été distribuées. Appuyez sur Nouveau, ou choisissez Nouvelle partie dans le menu Fichier, pour les distribuer.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>%1 moved to empty side stack %2.</source>
-        <translation>La carte %1 a été déplacée sur la pile latérale vide %2.</translation>
+        <translation>La carte %1 a été déplacée sur la pile latérale %2, qui était vide.</translation>
     </message>
     <message>
         <source>%1 moved home to the %2 center stack.</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>to empty side stack %1</source>
-        <translation>sur la pile latérale vide %1</translation>
+        <translation>sur la pile latérale %1 (vide)</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Where can it go</source>
-        <translation>Où peut-elle aller</translation>
+        <translation>Où peut aller la carte</translation>
     </message>
     <message>
         <source>Nothing has been said yet.</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation>Nouvelle partie distribuée.</translation>
+        <translation>Nouvelle donne.</translation>
     </message>
     <message>
         <source>Center stack, %1: %2 on top.</source>
@@ -291,7 +291,7 @@
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
         <translation>
-            <numerusform>Pile latérale %1, %n carte en partant du bas&#xa0;: %2.</numerusform>
+            <numerusform>Pile latérale %1, %n carte&#xa0;: %2.</numerusform>
             <numerusform>Pile latérale %1, %n cartes en partant du bas&#xa0;: %2.</numerusform>
         </translation>
     </message>
@@ -373,7 +373,7 @@ Options&#xa0;:
   -v, --version       afficher la version et quitter
 
 Les options de Qt fonctionnent aussi, entre autres&#xa0;:
-  -platform NOM       le fenêtrage&#xa0;: xcb (X11), wayland, offscreen, etc.
+  -platform NOM       le fenêtrage&#xa0;: xcb (X11), wayland, offscreen, ...
   -display DISPLAY    l&apos;affichage X où ouvrir la fenêtre, au lieu de $DISPLAY
   -style NOM          l&apos;apparence des contrôles, par exemple Fusion
   -geometry LxH+X+Y   la taille et la position de la première fenêtre (X11)
@@ -394,7 +394,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>&#xa0;», puis «&#xa0;</translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -468,7 +468,7 @@ ne peut être ouvert, 2 si la ligne de commande est incorrecte.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>Le contrat de licence actuel et les informations d&apos;enregistrement se trouvent sur la page d&apos;accueil de Dravonne Software (voir %1)</translation>
+        <translation>Le contrat de licence actuel et les informations d&apos;enregistrement se trouvent sur la page d&apos;accueil de Dravonne Software (menu «&#xa0;%1&#xa0;»)</translation>
     </message>
     <message>
         <source>You Win</source>

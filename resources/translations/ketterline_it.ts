@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Le carte non sono ancora state distribuite. Premi Nuova, o scegli Nuova partita nel menu File, per distribuirle.</translation>
+        <translation>Le carte non sono ancora state distribuite. Per distribuirle, premi il pulsante Nuova partita o scegli Nuova partita nel menu File.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>%1 moved to empty side stack %2.</source>
-        <translation>La carta %1 è stata spostata sulla pila laterale vuota %2.</translation>
+        <translation>La carta %1 è stata spostata sulla pila laterale %2, che era vuota.</translation>
     </message>
     <message>
         <source>%1 moved home to the %2 center stack.</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>to empty side stack %1</source>
-        <translation>sulla pila laterale vuota %1</translation>
+        <translation>sulla pila laterale %1 (vuota)</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>New</source>
-        <translation>Nuova</translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Selected Card</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
+        <translation>&amp;Crediti</translation>
     </message>
     <message>
         <source>&amp;Ketterline</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation>Nuova partita distribuita.</translation>
+        <translation>Carte distribuite per una nuova partita.</translation>
     </message>
     <message>
         <source>Center stack, %1: %2 on top.</source>
@@ -291,7 +291,7 @@
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
         <translation>
-            <numerusform>Pila laterale %1, %n carta partendo dal basso: %2.</numerusform>
+            <numerusform>Pila laterale %1, %n carta: %2.</numerusform>
             <numerusform>Pila laterale %1, %n carte partendo dal basso: %2.</numerusform>
         </translation>
     </message>
@@ -373,7 +373,7 @@ Opzioni:
   -v, --version       mostra la versione ed esce
 
 Funzionano anche le opzioni di Qt, tra cui:
-  -platform NOME      il sistema grafico: xcb (X11), wayland, offscreen, ecc.
+  -platform NOME      il sistema grafico: xcb (X11), wayland, offscreen, ...
   -display DISPLAY    il display X su cui aprire la finestra, anziché $DISPLAY
   -style NOME         l&apos;aspetto dei controlli, per esempio Fusion
   -geometry LxA+X+Y   dimensioni e posizione della prima finestra (X11)
@@ -394,7 +394,7 @@ nessun display, 2 se la riga di comando è errata.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>, poi </translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -468,7 +468,7 @@ nessun display, 2 se la riga di comando è errata.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>Il contratto di licenza attuale e le informazioni di registrazione si trovano nella home page di Dravonne Software (vedi %1)</translation>
+        <translation>Il contratto di licenza attuale e le informazioni di registrazione si trovano nella home page di Dravonne Software (apri il menu %1)</translation>
     </message>
     <message>
         <source>You Win</source>

@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Er is nog geen spel gedeeld. Druk op ‘Nieuw’ of kies ‘Nieuw spel’ in het menu ‘Bestand’ om te delen.</translation>
+        <translation>Er zijn nog geen kaarten gedeeld. Druk op ‘Nieuw’ of kies ‘Nieuw spel’ in het menu ‘Bestand’ om de kaarten te delen.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>New game dealt.</source>
-        <translation>Nieuw spel gedeeld.</translation>
+        <translation>Kaarten gedeeld voor een nieuw spel.</translation>
     </message>
     <message>
         <source>Center stack, %1: %2 on top.</source>
@@ -375,7 +375,7 @@ Opties:
 Ook de opties van Qt werken, waaronder:
   -platform NAAM      het venstersysteem: xcb (X11), wayland, offscreen, ...
   -display DISPLAY    het X-display voor het venster, in plaats van $DISPLAY
-  -style NAAM         het uiterlijk van de bedieningselementen, bijv. Fusion
+  -style NAAM         het uiterlijk van de bedieningselementen, bijvoorbeeld Fusion
   -geometry WxH+X+Y   de grootte en plaats van het eerste venster (X11)
   -reverse            de vensters van rechts naar links indelen
 
@@ -394,7 +394,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>’, dan ‘</translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -468,7 +468,7 @@ worden geopend, 2 bij een verkeerde opdrachtregel.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>De huidige licentieovereenkomst en informatie over registratie vind je op de homepage van Dravonne Software (zie %1)</translation>
+        <translation>De huidige licentieovereenkomst en informatie over registratie vind je op de homepage van Dravonne Software (kies in het menu ‘%1’)</translation>
     </message>
     <message>
         <source>You Win</source>

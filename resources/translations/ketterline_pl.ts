@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Nie rozdano jeszcze kart. Aby je rozdać, naciśnij „Nowa” albo wybierz „Nowa gra” z menu „Plik”.</translation>
+        <translation>Nie rozdano jeszcze kart. Aby je rozdać, naciśnij przycisk „Nowa gra” albo wybierz „Nowa gra” z menu „Plik”.</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>New</source>
-        <translation>Nowa</translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Selected Card</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;O programie</translation>
+        <translation>&amp;Szczegóły</translation>
     </message>
     <message>
         <source>&amp;Ketterline</source>
@@ -292,7 +292,7 @@
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
         <translation>
-            <numerusform>Stos boczny %1, %n karta, od spodu: %2.</numerusform>
+            <numerusform>Stos boczny %1, %n karta: %2.</numerusform>
             <numerusform>Stos boczny %1, %n karty, od spodu: %2.</numerusform>
             <numerusform>Stos boczny %1, %n kart, od spodu: %2.</numerusform>
         </translation>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>ketterline: %1 (see &apos;ketterline --help&apos;)</source>
-        <translation>ketterline: %1 (zob. „ketterline --help”)</translation>
+        <translation>ketterline: %1 (zobacz „ketterline --help”)</translation>
     </message>
     <message>
         <source>Usage: ketterline [options]
@@ -396,7 +396,7 @@ ekranu; 2 przy błędnym wierszu poleceń.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>”, potem „</translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -470,7 +470,7 @@ ekranu; 2 przy błędnym wierszu poleceń.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>Aktualna umowa licencyjna i informacje o rejestracji są dostępne na stronie domowej Dravonne Software (zob. %1)</translation>
+        <translation>Aktualna umowa licencyjna i informacje o rejestracji są dostępne na stronie domowej Dravonne Software (wybierz z menu „%1”)</translation>
     </message>
     <message>
         <source>You Win</source>

@@ -291,7 +291,7 @@
         <source>Side stack %1, %n card(s) from the bottom: %2.</source>
         <extracomment>%1 is the side stack&apos;s number, %2 its cards from the bottom, joined by &quot;, &quot;.</extracomment>
         <translation>
-            <numerusform>Pilha lateral %1, %n carta de baixo para cima: %2.</numerusform>
+            <numerusform>Pilha lateral %1, %n carta: %2.</numerusform>
             <numerusform>Pilha lateral %1, %n cartas de baixo para cima: %2.</numerusform>
         </translation>
     </message>
@@ -394,7 +394,7 @@ pode ser aberta, 2 para uma linha de comando errada.
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>, depois </translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -468,7 +468,7 @@ pode ser aberta, 2 para uma linha de comando errada.
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>O contrato de licença atual e as informações de registro estão disponíveis na página inicial da Dravonne Software (veja %1)</translation>
+        <translation>O contrato de licença atual e as informações de registro estão disponíveis na página inicial da Dravonne Software (abra o menu %1)</translation>
     </message>
     <message>
         <source>You Win</source>
@@ -488,11 +488,11 @@ pode ser aberta, 2 para uma linha de comando errada.
     </message>
     <message>
         <source>Timers</source>
-        <translation>Timers</translation>
+        <translation>Temporizadores</translation>
     </message>
     <message>
         <source>Sequence Timer</source>
-        <translation>Timer de sequência</translation>
+        <translation>Temporizador de sequência</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>No game has been dealt yet. Press New, or choose New Game in the File menu, to deal.</source>
-        <translation>Карты ещё не розданы. Чтобы раздать их, нажмите «Новая» или выберите «Новая игра» в меню «Файл».</translation>
+        <translation>Карты ещё не розданы. Чтобы раздать их, нажмите кнопку «Новая игра» или выберите пункт «Новая игра» в меню «Файл».</translation>
     </message>
     <message>
         <source>%1 is still selected.</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>New</source>
-        <translation>Новая</translation>
+        <translation>Новая игра</translation>
     </message>
     <message>
         <source>Selected Card</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
+        <translation>&amp;Сведения</translation>
     </message>
     <message>
         <source>&amp;Ketterline</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>%1 of diamonds</source>
-        <translation>%1 бубен</translation>
+        <translation>%1 бубён</translation>
     </message>
     <message>
         <source>%1 of spades</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>ketterline: %1 (see &apos;ketterline --help&apos;)</source>
-        <translation>ketterline: %1 (см. «ketterline --help»)</translation>
+        <translation>ketterline: %1 (подробнее: «ketterline --help»)</translation>
     </message>
     <message>
         <source>Usage: ketterline [options]
@@ -396,7 +396,7 @@ Ketterline — пасьянс для одного игрока,
     <message>
         <source>-&gt;</source>
         <extracomment>Between the menu items of a menu path, as in &quot;Info-&gt;About-&gt;Dravonne&quot;.</extracomment>
-        <translation>-&gt;</translation>
+        <translation>», затем «</translation>
     </message>
     <message>
         <source>Dravonne Software logo</source>
@@ -470,7 +470,7 @@ Ketterline — пасьянс для одного игрока,
     <message>
         <source>The current License Agreement, and Registration Information are available  from the Dravonne Software Home Page (see %1)</source>
         <extracomment>%1 is the menu path to the About window of Dravonne Software.</extracomment>
-        <translation>Действующее лицензионное соглашение и сведения о регистрации есть на домашней странице Dravonne Software (см. %1)</translation>
+        <translation>Действующее лицензионное соглашение и сведения о регистрации есть на домашней странице Dravonne Software (выберите в меню «%1»)</translation>
     </message>
     <message>
         <source>You Win</source>

@@ -28,8 +28,9 @@ class Language:
     more (two items, or all but the last joined by comma and the last), and nowhere. The forms
     are put into expressions as they are: they hold letters, spaces, commas and hyphens only."""
 
-    def __init__(self, ranks, suits, card, side, center, on_top, new, goes):
+    def __init__(self, ranks, suits, card, side, center, on_top, new, goes, push_button):
         self.ranks, self.suits = ranks, suits
+        self.push_button = push_button  # Orca's name of the role, in its language
         self.card_form, self.side_form, self.center_form = card, side, center
         self.on_top, self.new, self.goes = on_top, new, goes
         self.card_re = re.compile(r"\b%s\b" % card.format(
@@ -56,7 +57,8 @@ ENGLISH = Language(
     card="{rank} of {suit}", side="Side stack {n}", center="Center stack, {suit}",
     on_top=" on top", new="New",
     goes=dict(home="home", onto="onto {card} on side stack {n}", empty="to empty side stack {n}",
-              two="{} or {}", more="{}, or {}", comma=", ", nowhere="nowhere"))
+              two="{} or {}", more="{}, or {}", comma=", ", nowhere="nowhere"),
+    push_button="push button")
 
 # As resources/translations/ketterline_de.ts has them.
 GERMAN = Language(
@@ -65,9 +67,10 @@ GERMAN = Language(
     suits=["Kreuz", "Herz", "Karo", "Pik"],
     card="{suit}-{rank}", side="Seitenstapel {n}", center="Mittelstapel {suit}",
     on_top=" oben", new="Neu",
-    goes=dict(home="auf den passenden Mittelstapel", onto="auf {card} in Seitenstapel {n}",
+    goes=dict(home="auf den passenden Mittelstapel", onto="auf {card} oben auf Seitenstapel {n}",
               empty="auf den leeren Seitenstapel {n}", two="{} oder {}", more="{} oder {}",
-              comma=", ", nowhere="nirgendwohin"))
+              comma=", ", nowhere="nirgendwohin"),
+    push_button="Druckknopf")
 
 LANGUAGES = {"en": (ENGLISH, STEPS), "de": (GERMAN, GERMAN_STEPS)}
 
@@ -470,7 +473,7 @@ def main():
     mark = speech.read()
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
     # "New" ("Neu") has the focus at start, which Orca says last when the window gets the focus.
-    new_button = LANGUAGE.new + " push button"
+    new_button = LANGUAGE.new + " " + LANGUAGE.push_button
     if not wait_until(lambda: any(re.match(new_button, t)
                                   for _, t in speech.since(mark)), STEP_SECONDS):
         fail("Orca did not read the window and its New button:\n" + show(speech.since(mark)))

@@ -3,8 +3,10 @@
 # own, with a session bus and the AT-SPI bus of its own, Orca runs with a speech server that only
 # logs (orca/logonly_speech.py) and settings of its own, then the game; orca_speech.py plays the
 # steps of orca_speech_steps.py and checks Orca's log after each. The game runs twice: in English
-# (STEPS), and then in German (GERMAN_STEPS), with the desktop's language German for the game
-# only; Orca speaks English both times. Each pass plays a deal of its own.
+# (STEPS), and then in German (GERMAN_STEPS), with the desktop's language German for both: each
+# pass starts an Orca of its own in the pass's language (LANGUAGE=de under LC_ALL=C.UTF-8 is
+# enough for Orca's own words, its role names and key echo, to be German too, with no German
+# locale installed). Each pass plays a deal of its own.
 #   orca_speech.sh PROGRAM [--deals N] [--record]
 # --deals N plays both passes N times, each on a fresh deal and with an Orca started afresh for
 # it, and goes on after a failed pass;
@@ -29,6 +31,7 @@ desktop_need --buses orca xdotool script pgrep pyatspi
 
 script_pid=
 program_pid=
+orca_language=
 
 # Orca runs in a session of its own, made by script(1): its process group is its own pid.
 stop_orca() {
@@ -99,8 +102,9 @@ orca_starts=0
 
 #   start_orca LANGUAGE
 # Starts Orca in the language given (as LANGUAGE) with a fresh log, $work/orca.log, and waits
-# until it has said it is on.
+# until it has said it is on, in that language.
 start_orca() {
+    orca_language=$1
     rm -f "$work/orca.log"
     # Orca writes its debug log block by block to a file; to a terminal it writes line by line.
     LANGUAGE=$1 PYTHONPATH=$work/speech SHELL=/bin/sh script -qfc \
@@ -108,10 +112,14 @@ start_orca() {
         </dev/null &
     script_pid=$!
     orca_starts=$((orca_starts + 1))
-    wait_for 600 orca_started || fail "Orca did not say 'Screen reader on.' within 60 s"
+    wait_for 600 orca_started || fail "Orca did not say '$(orca_on)' within 60 s"
+}
+# What Orca says first, in its language.
+orca_on() {
+    if [[ $orca_language == de ]]; then echo "Bildschirmleser an."; else echo "Screen reader on."; fi
 }
 orca_started() {
-    grep -aq "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" 2>/dev/null && return 0
+    grep -aq "SPEECH OUTPUT: '$(orca_on)'" "$work/orca.log" 2>/dev/null && return 0
     kill -0 "$script_pid" 2>/dev/null && return 1
     # Only another user's Orca is left alone; one of these that outlived its stop is a failure.
     if ((orca_starts == 1)) && grep -aq "Another screen reader process is already running" \
@@ -157,18 +165,17 @@ stop_program() {
 }
 
 declare -A played=() checked=() failed=()
-#   pass LANGUAGE PLAY_ARGUMENT...
-# One pass: Orca started unless it runs, the program played with play's arguments and ended, and
-# the pass counted for LANGUAGE: its steps checked (the failed one too), and whether it failed.
-# A single deal keeps Orca for both passes, within the time ctest gives the test.
+#   pass LANGUAGE CODE PLAY_ARGUMENT...
+# One pass: Orca started in the language CODE, the program played with play's arguments and
+# ended, Orca stopped, and the pass counted for LANGUAGE: its steps checked (the failed one too),
+# and whether it failed.
 pass() {
     local language=$1 status=0 steps
-    shift
-    # Orca speaks English in every pass; start_orca "$language" would have it speak the pass's.
-    [[ -n $script_pid ]] || start_orca en
+    start_orca "$2"
+    shift 2
     play "$@" || status=$?
     stop_program
-    ((deals == 1)) || stop_orca
+    stop_orca
     played[$language]=$((${played[$language]:-0} + 1))
     steps=$(grep -c '^[0-9][0-9]*\. ' "$work/driver.log" || true)
     checked[$language]=$((${checked[$language]:-0} + steps))
@@ -184,8 +191,8 @@ pass() {
 # In English first, then in German, as the desktop's language tells it to the program alone.
 for ((deal = 1; deal <= deals; deal++)); do
     ((deals == 1)) || echo "=== deal $deal of $deals"
-    pass English Board 120 -- "$@"
-    pass German Spielfeld 90 -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8 -- \
+    pass English en Board 120 -- "$@"
+    pass German de Spielfeld 90 -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8 -- \
         --language de "$@"
 done
 failures=0

@@ -116,7 +116,7 @@ STEPS = [
      {"never": [CARDS_READ_ALONG]}),
 ]
 
-# The program in German (resources/translations/ketterline_de.ts), while Orca speaks English.
+# The program in German (resources/translations/ketterline_de.ts), and Orca in German too.
 GERMAN_RULES_TEXT = r"Ziel des Spiels ist es, alle Karten einer Farbe"
 
 GERMAN_PLACE = r"^(Seitenstapel [1-8]|Mittelstapel (Kreuz|Herz|Karo|Pik))\b"
@@ -126,7 +126,7 @@ GERMAN_MOVED = (r"$card auf $onto_card gelegt\. "
                 r"(Oben auf Seitenstapel $source liegt jetzt $any_card|"
                 r"Seitenstapel $source ist jetzt leer)\.")
 GERMAN_WHERE = r"$card kann $card_goes gelegt werden\."
-GERMAN_DEALT = r"Neues Spiel ausgeteilt\."
+GERMAN_DEALT = r"Karten für ein neues Spiel ausgeteilt\."
 
 GERMAN_STEPS = [
     ("Tab into the cards", ["Tab"], [r"^Seitenstapel 5: $top5\b"]),
@@ -139,9 +139,9 @@ GERMAN_STEPS = [
     ("Datei > Neues Spiel deals", ["alt+d", "@heard Neues Spiel", "n"], ["^" + GERMAN_DEALT, GERMAN_PLACE],
      {"any_order": True, "never": [CARDS_READ_ALONG], "braille": [GERMAN_DEALT]}),
     ("Info > Regeln reads the rules once", ["alt+i", "r"],
-     [r"^Regeln\b", GERMAN_RULES_TEXT, r"^OK push button\b"],
+     [r"^Regeln\b", GERMAN_RULES_TEXT, r"^OK Druckknopf\b"],
      {"once": [GERMAN_RULES_TEXT], "quiet": 4,
-      "braille": [r".*\bRegeln dialog " + GERMAN_RULES_TEXT + r"\b.*"]}),
+      "braille": [r".*\bRegeln Dialog " + GERMAN_RULES_TEXT + r"\b.*"]}),
     ("Escape closes the rules, and the place is read again", ["Escape"], [GERMAN_PLACE],
      {"never": [CARDS_READ_ALONG]}),
 ]

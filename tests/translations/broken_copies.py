@@ -34,7 +34,25 @@ FAULTS = {
                                          "", good, count=1),
     "a doubled access key in a menu": lambda: replace_in_translation(
         "&amp;Rules", first_key("&amp;Rules"), first_key("&amp;About")),
+    "an abbreviation of one-letter words": lambda: replace_in_translation(
+        "set DISPLAY to a running X server (for example DISPLAY=:0)", "zum Beispiel", "z. B."),
+    "a shortened word before a capital": lambda: replace_in_translation(
+        "the Qt platform &quot;%1&quot; did not start", "ist nicht", "ist bzw. war nicht"),
+    "a word shortened inside a sentence": lambda: replace_in_translation(
+        "Ketterline version %1", "Version %1", "Vers. %1"),
+    "an arrow in a menu path": lambda: replace_in_translation(
+        "-&gt;", first_translation_text("-&gt;"), "-&gt;"),
+    "a sign that speech spells out": lambda: replace_in_translation("%1 or %2", " oder ", " / "),
+    "a tag, shown and read as its signs": lambda: replace_in_translation(
+        "Nothing is selected.", "nichts", "&lt;b&gt;nichts&lt;/b&gt;"),
+    "a sign of a terminal text that the English has not": lambda: replace_in_translation(
+        "choose another with -platform or QT_QPA_PLATFORM", " oder ", " | "),
 }
+
+
+def first_translation_text(source):
+    start, end = first_translation(good, source)
+    return re.search(r"<translation>([^<]*)</translation>", good[start:end]).group(1)
 
 
 def first_key(source):

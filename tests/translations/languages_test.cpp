@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontInfo>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextLayout>
 #include <map>
 #include <memory>
 #include <set>
@@ -222,7 +226,7 @@ TEST_P(LanguageTest, EveryWindowShowsEveryTextWholeAndOverlapsOnlyAsInEnglish) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EightLanguages, LanguageTest,
+    EveryTranslation, LanguageTest,
     testing::Values(
         Language{"de",
                  "Herz-Sieben",
@@ -271,7 +275,55 @@ INSTANTIATE_TEST_SUITE_P(
                  "восьмёрка треф",
                  "двойка червей",
                  "тройка пик",
-                 {"1 карта", "2 карты", "5 карт", "17 карт", "21 карта", "22 карты"}}),
+                 {"1 карта", "2 карты", "5 карт", "17 карт", "21 карта", "22 карты"}},
+        Language{"zh_CN",
+                 "红桃7",
+                 "梅花8",
+                 "红桃2",
+                 "黑桃3",
+                 {"共1张牌", "共2张牌", "共5张牌", "共17张牌", "共21张牌", "共22张牌"}},
+        Language{"ja",
+                 "ハートの7",
+                 "クラブの8",
+                 "ハートの2",
+                 "スペードの3",
+                 {"、1枚", "、2枚", "、5枚", "、17枚", "、21枚", "、22枚"}}),
     [](const testing::TestParamInfo<Language>& info) { return std::string(info.param.code); });
+
+// A language written with Han characters, a text of it, and the font with that language's forms.
+struct HanScript {
+    const char* code;
+    const char* text;
+    const char* family;
+};
+
+void PrintTo(const HanScript& script, std::ostream* out) {
+    *out << script.code;
+}
+
+class HanScriptTest : public testing::TestWithParam<HanScript> {};
+
+TEST_P(HanScriptTest, HanCharactersComeFromTheFontOfTheLanguagesFormsAndLatinFromTheDesktops) {
+    const QString desktop = QFontInfo(QApplication::font()).family();
+    platform::Translations translations{QLocale(GetParam().code)};
+    translations.install();
+    QTextLayout layout(QString::fromUtf8(GetParam().text), QApplication::font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::set<QString> families;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        families.insert(run.rawFont().familyName());
+    }
+    EXPECT_EQ(families, (std::set<QString>{desktop, QString::fromUtf8(GetParam().family)}));
+}
+
+// Characters that only a Chinese font has (红, 这) beside ones a Japanese font has too (已, 关):
+// one font for all of them.
+INSTANTIATE_TEST_SUITE_P(
+    HanScripts, HanScriptTest,
+    testing::Values(HanScript{"zh_CN", "红桃7已放到梅花8上，这关", "WenQuanYi Micro Hei"},
+                    HanScript{"ja", "ハートの7をクラブの8の上に移しました。関", "VL Gothic"}),
+    [](const testing::TestParamInfo<HanScript>& info) { return std::string(info.param.code); });
 
 }  // namespace
