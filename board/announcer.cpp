@@ -1,6 +1,7 @@
 #include "board/announcer.h"
 
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <bitset>
 #include <utility>
@@ -144,6 +145,14 @@ Announcement withFocus(Announcement announcement, int place) {
 
 }  // namespace announcing
 
+namespace {
+
+// How often, and how many times, a text said after a menu looks for its window to be active.
+constexpr int kActivationCheckMs = 50;
+constexpr int kActivationChecks = 40;
+
+}  // namespace
+
 void Announcer::dealt(const Dealt& dealt, When when) {
     const AnnouncementSink* sink = findSink_();
     announce(
@@ -193,9 +202,23 @@ void Announcer::announce(const announcing::Announcement& announcement, When when
         // the answer to the key that chose the command.
         constexpr int kAfterMenuMs = 300;
         QTimer::singleShot(kAfterMenuMs, &context_, [this, event, sequence] {
-            if (sequence == sequence_) {
-                send(event);
-            }
+            sendWhenActive(event, sequence, kActivationChecks);
         });
     }
+}
+
+// On a slow machine the window may be active again only after the pause. A screen reader that is
+// still behind with a deal's many events drops, when the window comes back, what it has not said
+// yet (Orca does), so the text waits for the window, a while at most.
+void Announcer::sendWhenActive(const announcing::Event& event, unsigned sequence, int checksLeft) {
+    if (sequence != sequence_) {
+        return;
+    }
+    if (context_.isActiveWindow() || checksLeft == 0) {
+        send(event);
+        return;
+    }
+    QTimer::singleShot(kActivationCheckMs, &context_, [this, event, sequence, checksLeft] {
+        sendWhenActive(event, sequence, checksLeft - 1);
+    });
 }

@@ -11,6 +11,8 @@
 #include "game/board_state.h"
 #include "game/play.h"
 
+class QWidget;
+
 // What the card area tells assistive technology after each action: which of its parts
 // changed, and the sentence that says what the action did.
 namespace announcing {
@@ -82,9 +84,9 @@ public:
     // The sink of the moment, or nullptr while nothing listens; asked again for every event.
     using FindSink = std::function<AnnouncementSink*()>;
 
-    // The board and the context, which ends the delayed announcements with it, outlive the
-    // announcer.
-    Announcer(const BoardState& board, QObject& context, FindSink findSink)
+    // The board and the widget, whose window a menu gives the focus back to and which ends the
+    // delayed announcements with it, outlive the announcer.
+    Announcer(const BoardState& board, QWidget& context, FindSink findSink)
         : board_(board), context_(context), findSink_(std::move(findSink)) {}
 
     void dealt(const Dealt& dealt, When when);
@@ -106,9 +108,12 @@ public:
 private:
     void announce(const announcing::Announcement& announcement, When when = When::AtOnce);
     void send(const announcing::Event& event);
+    // Sends the event once its window is active again, or once `checksLeft` checks have found it
+    // not to be; not at all when a newer announcement came since.
+    void sendWhenActive(const announcing::Event& event, unsigned sequence, int checksLeft);
 
     const BoardState& board_;
-    QObject& context_;
+    QWidget& context_;
     FindSink findSink_;
     QString current_;
     unsigned sequence_ = 0;  // counts the announcements, so that a late one can tell it is stale

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QWidget>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -209,6 +211,43 @@ TEST(AnnouncerReading, OnlySpeaks) {
         announcing::ofReading(QStringLiteral("Side stack 3 is empty."));
     EXPECT_EQ(describe(told.events), "show; ");
     EXPECT_EQ(told.text, "Side stack 3 is empty.");
+}
+
+// A text said after a menu waits for its window to be active again, as a screen reader still
+// busy with a deal drops it when the window comes back; and it is not lost when the window never
+// comes back.
+class AnnouncerAfterMenu : public testing::Test, AnnouncementSink {
+protected:
+    void dealFromMenu() { announcer.dealt(dealNewGame(board, zero), Announcer::When::AfterMenu); }
+    bool spoken() const {
+        return !events.empty() && events.back().target.kind == Kind::Notification;
+    }
+
+    QWidget window;
+
+private:
+    void send(const Event& event) override { events.push_back(event); }
+    announcing::CardsKnown cardsKnown() const override { return {}; }
+
+    ConstantSource zero{0.0f};
+    BoardState board;
+    std::vector<Event> events;
+    Announcer announcer{board, window, [this]() -> AnnouncementSink* { return this; }};
+};
+
+TEST_F(AnnouncerAfterMenu, SpeaksOnceTheWindowIsActiveAgain) {
+    dealFromMenu();
+    QTest::qWait(500);
+    EXPECT_FALSE(spoken()) << "while the window is not active";
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return spoken(); }, 1000));
+}
+
+TEST_F(AnnouncerAfterMenu, SpeaksAtLastWhenTheWindowStaysInactive) {
+    dealFromMenu();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return spoken(); }, 10000));
 }
 
 }  // namespace
