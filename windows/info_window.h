@@ -4,21 +4,18 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
-#include <utility>
 
 #include "platform/click_tracker.h"
 #include "platform/picture.h"
 
 // A control's text as it is shown, and as it reads in English, where the two differ.
 struct ControlText {
-    ControlText(QString translated, QString source)
-        : shown(std::move(translated)), english(std::move(source)) {}
+    QString shown;
+    QString english;
+
     ControlText arg(const ControlText& value) const {
         return {shown.arg(value.shown), english.arg(value.english)};
     }
-
-    QString shown;
-    QString english;
 };
 
 // What one control of an information window is and where it stands, in pixels of the client
