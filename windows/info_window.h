@@ -30,8 +30,8 @@ struct ControlDesign {
     };
     Kind kind;
     const char* name;  // the object name, saying what the control shows
-    // The English text, or what a picture shows for assistive technology; `argument`, where
-    // there is one, is what %1 in it stands for.
+    // The English text, or what a picture shows for assistive technology, translated as the
+    // window is made; `argument`, where there is one, is what %1 in it stands for.
     const char* text;
     QRect rect;
     const char* argument = nullptr;
@@ -39,10 +39,11 @@ struct ControlDesign {
     QString (*doubleSizePicture)() = nullptr;  // the same at twice the size, for dense displays
 };
 
+// A window's design is a constant: the controls it lists live as long as the program.
 struct WindowDesign {
     struct Frame {
-        const char* caption;
-        QSize clientSize;  // in pixels, designed in twips
+        const char* caption;  // in English, translated as the texts are
+        QSize clientSize;     // in pixels, designed in twips
         // A fixed window has a thin border and cannot be resized; the others have the normal
         // resizable frame and keep their controls where they are when resized.
         bool fixedSize;

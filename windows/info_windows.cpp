@@ -20,9 +20,10 @@ using Kind = ControlDesign::Kind;
 using platform::twipsRect;
 using platform::twipsSize;
 
-// The texts several controls show. Names, addresses and numbers are the same in every language
-// and have no translation. The addresses are kept short on purpose: each stands after a run of
-// spaces in a one-line text, and a longer one would wrap below the text's edge and vanish.
+// The texts several controls show. Names, addresses and numbers, here and in the table below,
+// are the same in every language and have no translation. The addresses are kept short on purpose:
+// each stands after a run of spaces in a one-line text, and a longer one would wrap below the
+// text's edge and vanish.
 const char* const kOK = QT_TRANSLATE_NOOP("InfoWindows", "OK");
 const char* const kOk = QT_TRANSLATE_NOOP("InfoWindows", "Ok");
 const char* const kWebAddress = "www.dravonne.example";
