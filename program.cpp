@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QCoreApplication>
+#include <QtAlgorithms>
 
 #include "board/accessible_tree.h"
 #include "board/words.h"
@@ -23,9 +24,7 @@ Program::Program(RandomSource& random)
 }
 
 Program::~Program() {
-    for (const QPointer<InfoWindow>& window : windows_) {
-        delete window.data();
-    }
+    qDeleteAll(windows_);
 }
 
 void Program::start() {

@@ -409,7 +409,7 @@ int main(int argc, char* argv[]) {
             if (options.cycle == u"hide") {
                 window->hide();
             } else if (options.cycle == u"ok") {
-                auto* ok = window->control<QPushButton>("ok");
+                auto* ok = window->findChild<QPushButton*>("ok");
                 QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                                   ok->mapTo(window, ok->rect().center()));
             } else if (options.cycle == u"escape") {

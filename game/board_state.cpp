@@ -18,7 +18,7 @@ StackCounts BoardState::countSideStacks() const {
 
 Card BoardState::topCard(int stack) const {
     const int top = countSideStacks().topSlot(stack);
-    return top >= 0 ? sideStack(stack)[static_cast<std::size_t>(top)] : kNoCard;
+    return top >= 0 ? card(stack, top) : kNoCard;
 }
 
 void BoardState::clear() {
@@ -58,7 +58,7 @@ Dealt dealNewGame(BoardState& board, RandomSource& random) {
     for (int number = 1; number <= kDeckSize; ++number) {
         const Card card = cardWithNumber(number);
         if (card.rank == 1) {
-            board.centerStacks[static_cast<std::size_t>(card.suit)] = card;
+            board.centerStack(card.suit) = card;
         } else {
             pool.push_back(number);
         }

@@ -62,9 +62,15 @@ struct BoardState {
     // leaves it as it was; nothing reads it until the next selection sets it.
     int selectedFrom = 0;
 
-    // stack must be 1..8.
+    // stack must be 1..8, slot 0..17 and suit 0..3.
     SideStack& sideStack(int stack) { return sideStacks[stack]; }
     const SideStack& sideStack(int stack) const { return sideStacks[stack]; }
+    Card& card(int stack, int slot) { return sideStacks[stack][static_cast<std::size_t>(slot)]; }
+    Card card(int stack, int slot) const {
+        return sideStacks[stack][static_cast<std::size_t>(slot)];
+    }
+    Card& centerStack(int suit) { return centerStacks[static_cast<std::size_t>(suit)]; }
+    Card centerStack(int suit) const { return centerStacks[static_cast<std::size_t>(suit)]; }
 
     // Counts the cards anywhere in each column (not the position of the first free slot;
     // the two agree while the stacks have no gaps). kNoCard and kStartupCard do not count.

@@ -19,7 +19,7 @@ void takeFromSource(BoardState& board, const StackCounts& counts) {
     if (!isSideStack(source) || counts.of(source) == 0) {
         return;
     }
-    board.sideStack(source)[static_cast<std::size_t>(counts.topSlot(source))] = kNoCard;
+    board.card(source, counts.topSlot(source)) = kNoCard;
 }
 
 // Moves the held card onto `to` number `target` once the card is in place there: empties its
@@ -40,14 +40,11 @@ ClickOutcome finishMove(BoardState& board, const StackCounts& counts, outcome::D
 bool sideStackTakes(const BoardState& board, const StackCounts& counts, int stack, Card card) {
     const int count = counts.of(stack);
     return count < kSlotsPerSideStack &&
-           (count == 0 ||
-            card.rank + 1 ==
-                board.sideStack(stack)[static_cast<std::size_t>(counts.topSlot(stack))].rank);
+           (count == 0 || card.rank + 1 == board.card(stack, counts.topSlot(stack)).rank);
 }
 
 bool centerStackTakes(const BoardState& board, int suit, Card card) {
-    return card.rank - 1 == board.centerStacks[static_cast<std::size_t>(suit)].rank &&
-           card.suit == suit;
+    return card.rank - 1 == board.centerStack(suit).rank && card.suit == suit;
 }
 
 }  // namespace
@@ -75,8 +72,7 @@ ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
     }
     const StackCounts counts = board.countSideStacks();
     const int count = counts.of(stack);
-    SideStack& slots = board.sideStack(stack);
-    const Card clicked = slots[static_cast<std::size_t>(item)];
+    const Card clicked = board.card(stack, item);
     const bool isTop = item == counts.topSlot(stack);
 
     const bool ontoEmptyStack = item == 0 && count == 0;
@@ -84,7 +80,7 @@ ClickOutcome clickSideStack(BoardState& board, int stack, int item) {
     if ((isTop || ontoEmptyStack) && sideStackTakes(board, counts, stack, board.selectedCard)) {
         // With nothing held, the empty stack takes the empty selection: nothing moves.
         const bool holding = board.selectedCard.isCard();
-        slots[static_cast<std::size_t>(count)] = board.selectedCard;
+        board.card(stack, count) = board.selectedCard;
         const ClickOutcome moved = finishMove(
             board, counts,
             ontoEmptyStack ? outcome::Destination::EmptySideStack : outcome::Destination::SideStack,
@@ -107,7 +103,7 @@ ClickOutcome clickCenterStack(BoardState& board, int suit) {
         return Nothing{Nothing::Where::NotATopCard};
     }
     const StackCounts counts = board.countSideStacks();
-    Card& top = board.centerStacks[static_cast<std::size_t>(suit)];
+    Card& top = board.centerStack(suit);
     const Card held = board.selectedCard;
     const int from = board.selectedFrom;
     if (centerStackTakes(board, suit, held)) {

@@ -48,33 +48,6 @@ QSize roomOf(const QWidget& label, const QList<FixedLabel*>& labels, QSize clien
     return room;
 }
 
-}  // namespace
-
-void fitTextsToRoom(const QList<FixedLabel*>& labels, QSize clientSize) {
-    if (labels.isEmpty()) {
-        return;
-    }
-    // The labels of one window share their font: the largest size at which every text fits.
-    QFont font = labels.first()->font();
-    const auto allFit = [&] {
-        return std::all_of(labels.begin(), labels.end(), [&](const FixedLabel* label) {
-            return fits(*label, font, roomOf(*label, labels, clientSize));
-        });
-    };
-    bool smaller = false;
-    while (!allFit() && font.pointSizeF() - 0.5 >= kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        smaller = true;
-    }
-    if (smaller) {
-        for (FixedLabel* label : labels) {
-            label->setFont(font);
-        }
-    }
-}
-
-namespace {
-
 // How far the widget may widen to the right before it meets another control beside it; as far
 // as it likes where none stands there.
 int freeWidth(const QWidget& widget, const QList<QWidget*>& controls) {
@@ -128,6 +101,27 @@ void makeRoom(FixedLabel& label, const QList<QWidget*>& controls, const QList<Fi
 }
 
 }  // namespace
+
+void fitTextsToRoom(const QList<FixedLabel*>& labels, QSize clientSize) {
+    if (labels.isEmpty()) {
+        return;
+    }
+    // The labels of one window share their font: the largest size at which every text fits.
+    QFont font = labels.first()->font();
+    const auto allFit = [&] {
+        return std::all_of(labels.begin(), labels.end(), [&](const FixedLabel* label) {
+            return fits(*label, font, roomOf(*label, labels, clientSize));
+        });
+    };
+    while (!allFit() && font.pointSizeF() - 0.5 >= kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (font.pointSizeF() < labels.first()->font().pointSizeF()) {
+        for (FixedLabel* label : labels) {
+            label->setFont(font);
+        }
+    }
+}
 
 QSize makeRoomForTranslations(QWidget& parent, QSize clientSize) {
     QList<QWidget*> controls = parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);

@@ -60,6 +60,7 @@ const Image* ImageCanvas::imageAt(QPoint point) const {
 void ImageCanvas::paintEvent(QPaintEvent* event) {
     pendingRepaint_ = QRect();
     QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
     // One rectangle of the region at a time: into a clip of several rectangles (the canvas
     // around the "New" button, or beside another window) Qt's raster engine draws every pixmap
     // span by span through its thread pool, which makes the paint of a new deal take
@@ -67,15 +68,10 @@ void ImageCanvas::paintEvent(QPaintEvent* event) {
     // the plain rectangle's way.
     for (const QRect& dirty : event->region()) {
         painter.setClipRect(dirty);
-        drawImages(painter, dirty);
-    }
-}
-
-void ImageCanvas::drawImages(QPainter& painter, const QRect& dirty) const {
-    const qreal ratio = devicePixelRatioF();
-    for (const Image& image : images_) {
-        if (image.visible_ && !image.picture_.isNull() && image.geometry_.intersects(dirty)) {
-            painter.drawPixmap(image.geometry_.topLeft(), image.picture_.forRatio(ratio));
+        for (const Image& image : images_) {
+            if (image.visible_ && !image.picture_.isNull() && image.geometry_.intersects(dirty)) {
+                painter.drawPixmap(image.geometry_.topLeft(), image.picture_.forRatio(ratio));
+            }
         }
     }
 }

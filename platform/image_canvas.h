@@ -7,8 +7,6 @@
 #include "platform/click_tracker.h"
 #include "platform/picture.h"
 
-class QPainter;
-
 namespace platform {
 
 class ImageCanvas;
@@ -76,7 +74,6 @@ protected:
 private:
     friend class Image;
     void imageChanged(const QRect& area);
-    void drawImages(QPainter& painter, const QRect& dirty) const;
 
     std::deque<Image> images_;           // back to front
     ClickTracker<const Image*> clicks_;  // nullptr stands for the background

@@ -49,10 +49,6 @@ Translations::Translations(const QLocale& language) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-QString Translations::language() const {
-    return program_.language();
-}
-
 void Translations::install() {
     QCoreApplication::installTranslator(&program_);
     if (!qt_.isEmpty()) {

@@ -25,7 +25,7 @@ public:
     Translations& operator=(const Translations&) = delete;
 
     // "de", "pt_BR", or "en" for English.
-    QString language() const;
+    QString language() const { return program_.language(); }
     // Makes the running application's texts use them, from now until they go; for a language
     // written with Han characters, also the font that draws them in its forms.
     void install();

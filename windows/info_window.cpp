@@ -1,22 +1,23 @@
 #include "windows/info_window.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStringList>
-#include <algorithm>
-#include <utility>
 
 #include "platform/fixed_label.h"
-#include "platform/twips.h"
-#include "windows/window_accessibility.h"
 
 namespace {
 
-using platform::twipsRect;
-
-QRect pixels(const QRect& twips) {
-    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+// Qt asks each installed factory for every class of an object, from its own class up.
+QAccessibleInterface* accessibleOf(const QString& className, QObject* object) {
+    if (className == QLatin1String(InfoWindow::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    }
+    if (className == QLatin1String(PictureBox::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -37,37 +38,39 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, picture_.forRatio(devicePixelRatioF()));
 }
 
-InfoWindow::InfoWindow(const WindowDesign& design)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | design.titleButtons |
-                           (design.fixedSize ? Qt::MSWindowsFixedSizeDialogHint : Qt::Widget)),
-      clientSize_(platform::twipsSize(design.clientTwips.width(), design.clientTwips.height())),
-      fixedSize_(design.fixedSize) {
-    setWindowTitle(design.caption);
-    installInfoWindowAccessibility();
+InfoWindow::InfoWindow(const WindowDesign& design, const Texts& texts)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                  Qt::WindowSystemMenuHint | design.frame.titleButtons |
+                  (design.frame.fixedSize ? Qt::MSWindowsFixedSizeDialogHint : Qt::Widget)),
+      clientSize_(design.frame.clientSize),
+      fixedSize_(design.frame.fixedSize) {
+    setWindowTitle(texts(design.frame.caption, nullptr).shown);
+    QAccessible::installFactory(accessibleOf);  // Qt keeps it once, however often asked
     // Only the Board's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(clientSize_);
     for (const ControlDesign& control : design.controls) {
+        const ControlText text = texts(control.text, control.argument);
         QWidget* made = nullptr;
         switch (control.kind) {
             case ControlDesign::Kind::Text:
             case ControlDesign::Kind::CenteredText:
-                made = new platform::FixedLabel(control.content.shown, pixels(control.twips), this,
+                made = new platform::FixedLabel(text.shown, control.rect, this,
                                                 control.kind == ControlDesign::Kind::CenteredText
                                                     ? Qt::AlignHCenter
                                                     : Qt::AlignLeft,
-                                                control.content.english);
+                                                text.english);
                 break;
             case ControlDesign::Kind::Picture:
                 made = new PictureBox(
-                    platform::Picture(0, QPixmap(control.content.shown), control.doubleSizePath),
-                    pixels(control.twips), this);
-                made->setAccessibleName(control.pictureName);
+                    platform::Picture(0, QPixmap(control.picture()), control.doubleSizePicture()),
+                    control.rect, this);
+                made->setAccessibleName(text.shown);
                 break;
             case ControlDesign::Kind::OkButton: {
-                auto* button = new QPushButton(control.content.shown, this);
-                button->setGeometry(pixels(control.twips));
+                auto* button = new QPushButton(text.shown, this);
+                button->setGeometry(control.rect);
                 // It looks like a dialog's default button; the window is no QDialog, so the
                 // shortcuts are what make Enter, Return and Escape anywhere in it click it.
                 button->setDefault(true);

@@ -2,52 +2,55 @@
 
 #include <QRect>
 #include <QWidget>
-#include <utility>
-#include <vector>
+#include <functional>
+#include <initializer_list>
 
 #include "platform/click_tracker.h"
 #include "platform/picture.h"
 
-class QPushButton;
-
 // A control's text as it is shown, and as it reads in English, where the two differ.
 struct ControlText {
-    ControlText(QString text) : shown(text), english(std::move(text)) {}  // NOLINT: the same
-    ControlText(QString translated, QString source)
-        : shown(std::move(translated)), english(std::move(source)) {}
+    QString shown;
+    QString english;
+
     ControlText arg(const ControlText& value) const {
         return {shown.arg(value.shown), english.arg(value.english)};
     }
-
-    QString shown;
-    QString english;
 };
 
-// What one control of an information window is and where it stands, in twips of the client
-// area. Controls are made in the order listed, so a later one lies over an earlier one.
+// What one control of an information window is and where it stands, in pixels of the client
+// area (designed in twips). Controls are made in the order listed, so a later one lies over an
+// earlier one.
 struct ControlDesign {
     enum class Kind {
         Text,          // a fixed label, left-aligned
         CenteredText,  // a fixed label, centred
-        Picture,       // a picture box; `content` is the picture's resource path
+        Picture,       // a picture box
         OkButton,      // the button that hides the window
     };
     Kind kind;
     const char* name;  // the object name, saying what the control shows
-    ControlText content;
-    QRect twips;
-    QString doubleSizePath = {};  // a picture's path at twice the size, for dense displays
-    QString pictureName = {};     // what a picture shows, for assistive technology
+    // The English text, or what a picture shows for assistive technology, translated as the
+    // window is made; `argument`, where there is one, is what %1 in it stands for.
+    const char* text;
+    QRect rect;
+    const char* argument = nullptr;
+    QString (*picture)() = nullptr;            // a picture's resource path
+    QString (*doubleSizePicture)() = nullptr;  // the same at twice the size, for dense displays
 };
 
+// A window's design is a constant: the controls it lists live as long as the program.
 struct WindowDesign {
-    QString caption;
-    QSize clientTwips;
-    // A fixed window has a thin border and cannot be resized; the others have the normal
-    // resizable frame and keep their controls where they are when resized.
-    bool fixedSize = false;
-    Qt::WindowFlags titleButtons;  // among minimise, maximise and close
-    std::vector<ControlDesign> controls;
+    struct Frame {
+        const char* caption;  // in English, translated as the texts are
+        QSize clientSize;     // in pixels, designed in twips
+        // A fixed window has a thin border and cannot be resized; the others have the normal
+        // resizable frame and keep their controls where they are when resized.
+        bool fixedSize;
+        Qt::WindowFlags titleButtons;  // among minimise, maximise and close
+    };
+    Frame frame;
+    std::initializer_list<ControlDesign> controls;
 };
 
 // A picture drawn unscaled at the top-left of its box, without a border. A hidden box draws
@@ -73,17 +76,16 @@ private:
 };
 
 // A fixed window of absolutely placed texts and pictures and an OK button that hides it,
-// keeping everything as it was for the next showing.
+// keeping everything as it was for the next showing. Assistive technology reads it as a
+// dialog, whose labels are its text, and each picture as a graphic named by its design.
 class InfoWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit InfoWindow(const WindowDesign& design);
+    // A text of the design, with its argument or none, as the window shows it.
+    using Texts = std::function<ControlText(const char* text, const char* argument)>;
 
-    template <class Control = QWidget>
-    Control* control(const char* name) const {
-        return findChild<Control*>(QLatin1String(name));
-    }
+    InfoWindow(const WindowDesign& design, const Texts& texts);
 
     // The first time the window is shown it takes its client size and fits its texts.
     void setVisible(bool visible) override;

@@ -65,6 +65,17 @@ TEST(StackCounts, CountsValidCardsAnywhereInTheColumnPerStack) {
     }
 }
 
+TEST(BoardSlots, ASlotAndACenterStackAreReachedByTheirNumbers) {
+    BoardState board;
+    board.card(8, 17) = Card{4, 1};
+    board.centerStack(3) = Card{7, 3};
+    EXPECT_EQ(board.sideStack(8)[17], (Card{4, 1}));
+    EXPECT_EQ(board.centerStacks[3], (Card{7, 3}));
+    const BoardState& same = board;
+    EXPECT_EQ(same.card(8, 17), (Card{4, 1}));
+    EXPECT_EQ(same.centerStack(3), (Card{7, 3}));
+}
+
 TEST(BoardClear, EmptiesEverythingButKeepsTheSourceOfTheSelection) {
     BoardState board;
     board.sideStack(8)[17] = Card{4, 1};

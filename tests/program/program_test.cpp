@@ -70,7 +70,7 @@ TEST_F(ProgramTest, InfoWindowsReadAsDialogsWithTheirTextOnceAndNamedPictures) {
     for (const auto& [control, text] : {std::pair{"productIcon", "Ketterline icon"},
                                         std::pair{"makerLogo", "Dravonne Software logo"}}) {
         QAccessibleInterface* picture =
-            QAccessible::queryAccessibleInterface(about.control(control));
+            QAccessible::queryAccessibleInterface(about.findChild<QWidget*>(control));
         EXPECT_EQ(picture->role(), QAccessible::Graphic);
         EXPECT_EQ(picture->text(QAccessible::Name), text);
     }

@@ -15,7 +15,7 @@ protected:
     InfoWindow& window(InfoWindowId id) { return program.window(id); }
     template <class Control = QWidget>
     Control* control(InfoWindowId id, const char* name) {
-        return window(id).control<Control>(name);
+        return window(id).findChild<Control*>(name);
     }
     void showAndWait(InfoWindowId id) {
         program.show(id);

@@ -37,16 +37,15 @@ bool playOneMove(const BoardState& state, BoardWindow& window) {
         if (count == 0) {
             continue;
         }
-        const Card card = state.sideStack(from)[static_cast<std::size_t>(count - 1)];
-        if (state.centerStacks[static_cast<std::size_t>(card.suit)].rank + 1 == card.rank) {
+        const Card card = state.card(from, count - 1);
+        if (state.centerStack(card.suit).rank + 1 == card.rank) {
             window.onSideStackClicked(from, count - 1);
             window.onCenterStackClicked(card.suit);
             return true;
         }
         for (int to = 1; to <= kSideStackCount; ++to) {
             const int target = counts.of(to);
-            if (to != from && target > 0 &&
-                state.sideStack(to)[static_cast<std::size_t>(target - 1)].rank == card.rank + 1) {
+            if (to != from && target > 0 && state.card(to, target - 1).rank == card.rank + 1) {
                 window.onSideStackClicked(from, count - 1);
                 window.onSideStackClicked(to, target - 1);
                 return true;
