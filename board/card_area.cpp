@@ -26,13 +26,7 @@ CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QW
     setFocusPolicy(Qt::TabFocus);
     addImages();
     connect(this, &ImageCanvas::clicked, this, &CardArea::click);
-    connect(cursor_, &KeyboardCursor::placeChanged, this, &CardArea::followCursor);
-    connect(cursor_, &KeyboardCursor::frameShownChanged, this, [this] {
-        if (cursor_->frameShown()) {
-            frame_ = frameRect();
-        }
-        update(frame_);
-    });
+    connect(cursor_, &KeyboardCursor::frameChanged, this, &CardArea::followCursor);
     connect(cursor_, &KeyboardCursor::moved, this,
             [this](int place) { announcer_.focusMoved(place); });
     connect(cursor_, &KeyboardCursor::requested, this, &CardArea::act);
@@ -113,36 +107,44 @@ void CardArea::click(const platform::Image* image) {
     }
 }
 
-void CardArea::act(KeyAction action, int place) {
+void CardArea::act(CardAction action, int place) {
     switch (action) {
-        case KeyAction::Step:
+        case CardAction::Step:
             break;  // the cursor's own
-        case KeyAction::Press:
-            press(place);
+        case CardAction::Press:
+            // Before the first deal every image still takes clicks at its design size, so the
+            // middle of an empty stack's item 0 belongs to the items over it; an empty center
+            // stack is hidden, and the click goes to the background. As it does for the mouse.
+            click(imageAt(placeRect(place).center()));
             break;
-        case KeyAction::Drop:
-            drop();
+        case CardAction::Focus:
+            cursor_->moveTo(place);
+            setFocus(Qt::OtherFocusReason);
             break;
-        case KeyAction::ReadStack:
-            readStack(place);
+        case CardAction::Drop:
+            click(nullptr);  // exactly a click on the background
             break;
-        case KeyAction::ReadBoard:
-            readBoard();
+        case CardAction::ReadStack:
+            announcer_.read(words::stackReading(board_, place));
             break;
-        case KeyAction::Where:
-            where(place);
+        case CardAction::ReadBoard:
+            announcer_.read(words::boardReading(board_));
             break;
-        case KeyAction::Repeat:
-            repeat();
+        case CardAction::Where:
+            announcer_.read(words::destinations(board_, place));
             break;
-        case KeyAction::ToSideStack:
+        case CardAction::Repeat:
+            announcer_.repeat();
+            break;
+        case CardAction::ToSideStack:
             pressThere(place);
             break;
-        case KeyAction::ToHome:
+        case CardAction::ToHome:
             if (const Card held = board_.selectedCard; held.isCard()) {
                 pressThere(boardPlaces::placeOfCenterStack(held.suit));
             } else {
-                drop();  // changes nothing, and says that nothing is selected (or how to deal)
+                // Changes nothing, and says that nothing is selected (or how to deal).
+                act(CardAction::Drop, place);
             }
             break;
     }
@@ -155,23 +157,7 @@ void CardArea::pressThere(int place) {
         }
         cursor_->moveTo(place);
     }
-    press(place);
-}
-
-void CardArea::press(int place) {
-    // Before the first deal every image still takes clicks at its design size, so the middle
-    // of an empty stack's item 0 belongs to the items over it; an empty center stack is
-    // hidden, and the click goes to the background. As it does for the mouse.
-    click(imageAt(placeRect(place).center()));
-}
-
-void CardArea::drop() {
-    click(nullptr);
-}
-
-void CardArea::focusPlace(int place) {
-    cursor_->moveTo(place);
-    setFocus(Qt::OtherFocusReason);
+    act(CardAction::Press, place);
 }
 
 QRect CardArea::placeRect(int place) const {
@@ -235,7 +221,7 @@ void CardArea::redraw() {
 
 void CardArea::paintEvent(QPaintEvent* event) {
     platform::ImageCanvas::paintEvent(event);
-    if (cursor_->frameShown()) {
+    if (!frame_.isEmpty()) {
         QPainterPath frame;
         frame.addRect(frame_);
         frame.addRect(frame_.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
@@ -244,15 +230,13 @@ void CardArea::paintEvent(QPaintEvent* event) {
 }
 
 void CardArea::followCursor() {
-    const QRect now = frameRect();
-    if (cursor_->frameShown() && now != frame_) {
+    const QRect now = cursor_->frameShown()
+                          ? placeRect(cursor_->place())
+                                .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth)
+                          : QRect();
+    if (now != frame_) {
         update(frame_);
         update(now);
     }
     frame_ = now;
-}
-
-QRect CardArea::frameRect() const {
-    return placeRect(cursor_->place())
-        .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
 }
