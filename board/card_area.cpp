@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include "board/layout.h"
 #include "board/words.h"
@@ -178,9 +179,7 @@ QRect CardArea::cardRect(int place, int card) const {
         return whole;
     }
     // The next card lies over all of it but a strip on the side the fan grows away from.
-    const QRect over = sideStack(at.number, card + 1).geometry();
-    return fansRight(at.number) ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
-                                : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
+    return QRegion(whole).subtracted(sideStack(at.number, card + 1).geometry()).boundingRect();
 }
 
 std::optional<boardPlaces::Shown> CardArea::shownAt(QPoint point) const {
