@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <algorithm>
 
 #include "board/layout.h"
 #include "board/words.h"
@@ -150,25 +151,22 @@ void CardArea::pressThere(int place) {
     act(CardAction::Press, place);
 }
 
-QRect CardArea::placeRect(int place) const {
+const platform::Image& CardArea::image(int place, int item) const {
     const boardPlaces::Place at = boardPlaces::place(place);
-    const platform::Image& image =
-        at.isCenterStack ? centerStack(at.number)
-                         : sideStack(at.number, boardPlaces::topItem(board_, at.number));
-    return image.geometry();
+    return at.isCenterStack ? centerStack(at.number) : sideStack(at.number, item);
+}
+
+QRect CardArea::placeRect(int place) const {
+    return image(place, std::max(boardPlaces::cardCount(board_, place) - 1, 0)).geometry();
 }
 
 QRect CardArea::cardRect(int place, int card) const {
-    const boardPlaces::Place at = boardPlaces::place(place);
-    if (at.isCenterStack) {
-        return centerStack(at.number).geometry();
-    }
-    const QRect whole = sideStack(at.number, card).geometry();
-    if (card >= board_.countSideStacks().topSlot(at.number)) {
-        return whole;
+    const QRect whole = image(place, card).geometry();
+    if (card + 1 >= boardPlaces::cardCount(board_, place)) {
+        return whole;  // the top card
     }
     // The next card lies over all of it but a strip on the side the fan grows away from.
-    return QRegion(whole).subtracted(sideStack(at.number, card + 1).geometry()).boundingRect();
+    return QRegion(whole).subtracted(image(place, card + 1).geometry()).boundingRect();
 }
 
 std::optional<boardPlaces::Shown> CardArea::shownAt(QPoint point) const {

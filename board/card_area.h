@@ -66,6 +66,8 @@ protected:
 
 private:
     void addImages();
+    // Item `item` of a place: of a side stack as sideStack() numbers them, 0 of a center stack.
+    const platform::Image& image(int place, int item) const;
     // A click on an image, or on the background for nullptr, as the mouse or a key made it.
     void click(const platform::Image* image);
     // Takes the cursor to the place and presses there; the click's announcement tells the focus.
