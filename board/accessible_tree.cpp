@@ -70,7 +70,6 @@ public:
         return found != children_.end() ? static_cast<int>(found - children_.begin()) : -1;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name && looks_.name ? looks_.name(*area_) : QString();
     }
