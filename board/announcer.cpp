@@ -132,7 +132,7 @@ Announcement withFocus(Announcement announcement, int place) {
 }  // namespace announcing
 
 void Announcer::dealt(const Dealt& dealt, When when) {
-    const AnnouncementSink* sink = this->sink();
+    const AnnouncementSink* sink = findSink_();
     announce(
         announcing::ofDeal(board_, dealt, sink ? sink->cardsKnown() : announcing::CardsKnown{}),
         when);
@@ -162,16 +162,8 @@ void Announcer::focusMoved(int place) {
     send({{announcing::Target::Kind::Place, place}, QAccessible::Focus});
 }
 
-AnnouncementSink* Announcer::sink() const {
-    // Without assistive technology nothing listens: the interfaces are not even made.
-    if (!QAccessible::isActive()) {
-        return nullptr;
-    }
-    return dynamic_cast<AnnouncementSink*>(QAccessible::queryAccessibleInterface(&context_));
-}
-
 void Announcer::send(const announcing::Event& event) {
-    if (AnnouncementSink* sink = this->sink()) {
+    if (AnnouncementSink* sink = findSink_()) {
         sink->send(event);
     }
 }

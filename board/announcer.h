@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -78,9 +79,13 @@ public:
     // came from has closed and the focus is back where it was, which a screen reader says first
     // and would otherwise say instead.
     enum class When { AtOnce, AfterMenu };
-    // The board and the card area outlive the announcer. The card area's accessible interface
-    // is the sink, and the card area ends the delayed announcements with it.
-    Announcer(const BoardState& board, QObject& area) : board_(board), context_(area) {}
+    // The sink of the moment, or nullptr while nothing listens; asked again for every event.
+    using FindSink = std::function<AnnouncementSink*()>;
+
+    // The board and the context, which ends the delayed announcements with it, outlive the
+    // announcer.
+    Announcer(const BoardState& board, QObject& context, FindSink findSink)
+        : board_(board), context_(context), findSink_(std::move(findSink)) {}
 
     void dealt(const Dealt& dealt, When when);
     void clicked(const ClickOutcome& outcome);
@@ -101,11 +106,10 @@ public:
 private:
     void announce(const announcing::Announcement& announcement, When when = When::AtOnce);
     void send(const announcing::Event& event);
-    // The sink of the moment, or nullptr while nothing listens; asked again for every event.
-    AnnouncementSink* sink() const;
 
     const BoardState& board_;
     QObject& context_;
+    FindSink findSink_;
     QString current_;
     unsigned sequence_ = 0;  // counts the announcements, so that a late one can tell it is stale
     std::optional<int> focusWithClick_;

@@ -1,5 +1,6 @@
 #include "board/card_area.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
@@ -23,7 +24,7 @@ CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QW
       board_(board),
       pictures_(pictures),
       cursor_(new KeyboardCursor(*this)),
-      announcer_(board, *this) {
+      announcer_(board, *this, [this] { return listener(); }) {
     setFocusPolicy(Qt::TabFocus);
     addImages();
     connect(this, &ImageCanvas::clicked, this, &CardArea::click);
@@ -33,13 +34,23 @@ CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QW
     connect(cursor_, &KeyboardCursor::requested, this, &CardArea::act);
 }
 
+AnnouncementSink* CardArea::listener() {
+    // Without assistive technology nothing listens: the interfaces are not even made.
+    if (!QAccessible::isActive()) {
+        return nullptr;
+    }
+    return dynamic_cast<AnnouncementSink*>(QAccessible::queryAccessibleInterface(this));
+}
+
 void CardArea::showDeal(const Dealt& dealt, Announcer::When when) {
     redraw();
+    followCursor();
     announcer_.dealt(dealt, when);
 }
 
 void CardArea::showClick(const ClickOutcome& outcome) {
     redraw();
+    followCursor();
     announcer_.clicked(outcome);
 }
 
@@ -203,7 +214,6 @@ void CardArea::redraw() {
             bottom.setPicture(pictures_.load(resources::kEmptyStackPicture));
         }
     }
-    followCursor();
 }
 
 void CardArea::paintEvent(QPaintEvent* event) {

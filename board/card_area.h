@@ -74,14 +74,15 @@ private:
     void pressThere(int place);
     // Makes every card image show the board: the selection, the center stacks and every slot
     // of every side stack, then the empty-stack picture in item 0 of each empty side stack so
-    // that it can still be clicked; then the cursor's frame follows the top cards. The only
-    // code that changes the card images.
+    // that it can still be clicked. The only code that changes the card images.
     void redraw();
     // Shows a card in the image (made visible first, then given the card's picture), or
     // hides the image for anything else, leaving its picture as it was.
     void showCard(Card card, platform::Image& image);
     // Repaints the cursor's frame where it was and where it is now, if it shows.
     void followCursor();
+    // The card area's accessible interface while assistive technology listens.
+    AnnouncementSink* listener();
 
     const BoardState& board_;
     platform::PictureCache& pictures_;
