@@ -2,8 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <algorithm>
 #include <array>
-#include <optional>
+#include <functional>
 #include <vector>
 
 #include "board/card_area.h"
@@ -14,46 +15,6 @@ namespace accessibleTree {
 namespace {
 
 using announcing::Target;
-
-// A windowless part of the card area. It reads what it shows from the card area whenever it is
-// asked, and lives as long as the card area's own interface, which makes and deletes it.
-class Part : public QAccessibleInterface {
-public:
-    Part(CardArea& area, QAccessibleInterface& parent) : area_(&area), parent_(parent) {}
-
-    bool isValid() const override { return !area_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return area_->window()->windowHandle(); }
-    QAccessibleInterface* parent() const override { return &parent_; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? name() : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override {
-        const QRect local = localRect();
-        return QRect(area_->mapToGlobal(local.topLeft()), local.size());
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
-        state.invisible = !area_->isVisible();
-        return state;
-    }
-
-protected:
-    // None, and nowhere on the screen, unless a part has them.
-    virtual QString name() const { return {}; }
-    virtual QRect localRect() const { return {}; }
-    const BoardState& board() const { return area_->board(); }
-
-    QPointer<CardArea> area_;
-    QAccessibleInterface& parent_;
-};
 
 // Registers a part with Qt, which gives it the id that assistive technology knows it by.
 template <class P, class... Args>
@@ -67,17 +28,38 @@ void end(QAccessibleInterface* part) {
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(part));
 }
 
-// A part whose children are parts of one kind, which it makes and ends.
-template <class Child>
-class ParentPart : public Part {
+// A windowless part of the card area. It reads what it shows from the card area whenever it is
+// asked, and lives as long as the card area's own interface, which makes and deletes it; the
+// children it holds end with it.
+class Part : public QAccessibleInterface {
 public:
-    using Part::Part;
-    ~ParentPart() override {
-        for (Child* child : children_) {
+    // What a part shows: no name, and nowhere on the screen, unless it is given them.
+    struct Looks {
+        QAccessible::Role role;
+        std::function<QString(const CardArea&)> name = {};
+        std::function<QRect(const CardArea&)> rect = {};  // in canvas pixels
+        bool hidden = false;  // never showing, even while the card area shows
+    };
+
+    Part(CardArea& area, QAccessibleInterface& parent, Looks looks)
+        : area_(&area), parent_(parent), looks_(std::move(looks)) {}
+    ~Part() override {
+        for (Part* child : children_) {
             end(child);
         }
     }
 
+    // Makes a part the last of this one's children.
+    Part* add(Looks looks) {
+        children_.push_back(made<Part>(*area_, *this, std::move(looks)));
+        return children_.back();
+    }
+
+    bool isValid() const override { return !area_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return area_->window()->windowHandle(); }
+    QAccessible::Role role() const override { return looks_.role; }
+    QAccessibleInterface* parent() const override { return &parent_; }
     int childCount() const override { return static_cast<int>(children_.size()); }
     QAccessibleInterface* child(int index) const override {
         return index >= 0 && index < childCount() ? children_[static_cast<std::size_t>(index)]
@@ -87,124 +69,92 @@ public:
         const auto found = std::find(children_.begin(), children_.end(), child);
         return found != children_.end() ? static_cast<int>(found - children_.begin()) : -1;
     }
-
-protected:
-    std::vector<Child*> children_;
-};
-
-class SelectedCardPart final : public Part {
-public:
-    using Part::Part;
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-
-private:
-    QString name() const override { return words::selectedCardName(board()); }
-    QRect localRect() const override { return area_->selectedCard().geometry(); }
-};
-
-// The text of the notification. Orca speaks a notification's name and its labels, but puts on
-// braille and in its history of notifications only its labels: so the text is a label of its
-// own, and the notification has no name. It is never showing, so that it is not read with the
-// card area's other labels when the focus comes into it; under a status bar Orca reads it all
-// the same.
-class AnnouncementPart final : public Part {
-public:
-    using Part::Part;
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && looks_.name ? looks_.name(*area_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QRect local = looks_.rect ? looks_.rect(*area_) : QRect();
+        return QRect(area_->mapToGlobal(local.topLeft()), local.size());
+    }
     QAccessible::State state() const override {
-        QAccessible::State state = Part::state();
-        state.invisible = true;
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = looks_.hidden || !area_->isVisible();
         return state;
     }
 
-private:
-    QString name() const override { return area_->announcement(); }
+protected:
+    QPointer<CardArea> area_;
+    QAccessibleInterface& parent_;
+    Looks looks_;
+    std::vector<Part*> children_;
 };
 
-// A part that holds one part and has no name.
-template <class Child, QAccessible::Role kRole>
-class HolderPart final : public ParentPart<Child> {
-public:
-    HolderPart(CardArea& area, QAccessibleInterface& parent) : ParentPart<Child>(area, parent) {
-        this->children_.push_back(made<Child>(area, *this));
-    }
-    Child* held() const { return this->children_.front(); }
-    QAccessible::Role role() const override { return kRole; }
-};
+// A card of a place, counted from the bottom, while the place holds it. Not a label: screen
+// readers would read every card of the board as the card area's context whenever the focus
+// enters it.
+Part::Looks cardLooks(int place, int card) {
+    auto exists = [place, card](const CardArea& cards) {
+        return card < boardPlaces::cardCount(cards.board(), place);
+    };
+    return {QAccessible::Graphic,
+            [=](const CardArea& cards) {
+                return exists(cards) ? words::cardName(cards.board(), place, card) : QString();
+            },
+            [=](const CardArea& cards) {
+                return exists(cards) ? cards.cardRect(place, card) : QRect();
+            }};
+}
 
-// What each action did, spoken when it is shown again with the new text.
-using NotificationPart = HolderPart<AnnouncementPart, QAccessible::Notification>;
-// Holds the notification: screen readers say a notification in a status bar without naming
-// its role first. The status bar is read without a name.
-using StatusPart = HolderPart<NotificationPart, QAccessible::StatusBar>;
-
-class CardPart final : public Part {
-public:
-    CardPart(CardArea& area, QAccessibleInterface& parent, int place, int card)
-        : Part(area, parent), place_(place), card_(card) {}
-    // Not a label: screen readers would read every card of the board as the card area's
-    // context whenever the focus enters it.
-    QAccessible::Role role() const override { return QAccessible::Graphic; }
-
-private:
-    bool exists() const { return card_ < boardPlaces::cardCount(board(), place_); }
-    QString name() const override {
-        return exists() ? words::cardName(board(), place_, card_) : QString();
-    }
-    QRect localRect() const override { return exists() ? area_->cardRect(place_, card_) : QRect(); }
-
-    int place_;
-    int card_;
-};
-
-// What a place can be asked to do: the card area's action of that name, and the key that does it.
+// What a place can be asked to do: the card area's action of that name.
 struct Action {
     QString name;
-    std::optional<KeyAction> key;
-    void (CardArea::*act)(int place);
+    CardAction does;
 };
 
 std::array<Action, 4> actions() {
-    return {
-        {{QAccessibleActionInterface::pressAction(), KeyAction::Press, &CardArea::press},
-         {QAccessibleActionInterface::setFocusAction(), std::nullopt, &CardArea::focusPlace},
-         {words::text(words::Text::ReadCardsAction), KeyAction::ReadStack, &CardArea::readStack},
-         {words::text(words::Text::WhereAction), KeyAction::Where, &CardArea::where}}};
+    return {{{QAccessibleActionInterface::pressAction(), CardAction::Press},
+             {QAccessibleActionInterface::setFocusAction(), CardAction::Focus},
+             {words::text(words::Text::ReadCardsAction), CardAction::ReadStack},
+             {words::text(words::Text::WhereAction), CardAction::Where}}};
 }
 
 // Its children are its cards, whose interfaces are made when first asked for or told of.
-class PlacePart final : public ParentPart<CardPart>, public QAccessibleActionInterface {
+class PlacePart final : public Part, public QAccessibleActionInterface {
 public:
     PlacePart(CardArea& area, QAccessibleInterface& parent, int place)
-        : ParentPart(area, parent), place_(place) {}
+        : Part(area, parent,
+               {QAccessible::ListItem,
+                [place](const CardArea& cards) { return words::placeName(cards.board(), place); },
+                [place](const CardArea& cards) { return cards.placeRect(place); }}),
+          place_(place) {}
 
     // The interface of a card; made on first use unless `make` is false.
-    CardPart* card(int card, bool make = true) {
-        const auto index = static_cast<std::size_t>(card);
-        while (make && children_.size() <= index) {
-            children_.push_back(
-                made<CardPart>(*area_, *this, place_, static_cast<int>(children_.size())));
+    Part* card(int card, bool make = true) {
+        while (make && cardsMade() <= card) {
+            add(cardLooks(place_, cardsMade()));
         }
-        return index < children_.size() ? children_[index] : nullptr;
+        return card < cardsMade() ? children_[static_cast<std::size_t>(card)] : nullptr;
     }
-    int cardsMade() const { return ParentPart::childCount(); }
+    int cardsMade() const { return Part::childCount(); }
     // Ends the interfaces of a card and of those above it, once assistive technology was told
     // that they went.
     void dropCards(int from) {
-        while (children_.size() > static_cast<std::size_t>(from)) {
+        while (cardsMade() > from) {
             end(children_.back());
             children_.pop_back();
         }
     }
 
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
-    int childCount() const override { return boardPlaces::cardCount(board(), place_); }
+    int childCount() const override { return boardPlaces::cardCount(area_->board(), place_); }
     QAccessibleInterface* child(int index) const override {
         return index >= 0 && index < childCount() ? const_cast<PlacePart*>(this)->card(index)
                                                   : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const int index = ParentPart::indexOfChild(child);
+        const int index = Part::indexOfChild(child);
         return index < childCount() ? index : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
@@ -221,7 +171,7 @@ public:
         state.focusable = true;
         state.focused = area_->cursorPlace() == place_ && area_->hasFocus();
         state.selectable = true;
-        state.selected = boardPlaces::isSelected(board(), place_);
+        state.selected = boardPlaces::isSelected(area_->board(), place_);
         state.invisible = !area_->isVisible();
         return state;
     }
@@ -240,7 +190,7 @@ public:
     void doAction(const QString& name) override {
         for (const Action& action : actions()) {
             if (action.name == name) {
-                (*area_.*action.act)(place_);
+                area_->act(action.does, place_);
             }
         }
     }
@@ -249,30 +199,34 @@ public:
     // accelerator, which braille shows after the place's name, "(Space)".
     QStringList keyBindingsForAction(const QString& name) const override {
         for (const Action& action : actions()) {
-            if (action.name == name && action.key) {
-                return QStringList{QString()} + keyBindings(*action.key);
+            if (const QStringList keys = keyBindings(action.does);
+                action.name == name && !keys.isEmpty()) {
+                return QStringList{QString()} + keys;
             }
         }
         return {};
     }
 
 private:
-    QString name() const override { return words::placeName(board(), place_); }
-    QRect localRect() const override { return area_->placeRect(place_); }
-
     int place_;
 };
 
 // The twelve places, and nothing else, so that a place is read as one of twelve.
-class PlaceListPart final : public ParentPart<PlacePart> {
+class PlaceListPart final : public Part {
 public:
-    PlaceListPart(CardArea& area, QAccessibleInterface& parent) : ParentPart(area, parent) {
+    PlaceListPart(CardArea& area, QAccessibleInterface& parent)
+        : Part(area, parent,
+               {QAccessible::List,
+                [](const CardArea&) { return words::text(words::Text::PlaceList); },
+                [](const CardArea& cards) { return cards.rect(); }}) {
         for (int place = 0; place < boardPlaces::kCount; ++place) {
             children_.push_back(made<PlacePart>(area, *this, place));
         }
     }
 
-    PlacePart* place(int place) const { return children_[static_cast<std::size_t>(place)]; }
+    PlacePart* place(int place) const {
+        return static_cast<PlacePart*>(children_[static_cast<std::size_t>(place)]);
+    }
     announcing::CardsKnown cardsKnown() const {
         announcing::CardsKnown known{};
         for (int place = 0; place < boardPlaces::kCount; ++place) {
@@ -281,7 +235,6 @@ public:
         return known;
     }
 
-    QAccessible::Role role() const override { return QAccessible::List; }
     QAccessibleInterface* focusChild() const override {
         return area_->hasFocus() ? place(area_->cursorPlace()) : nullptr;
     }
@@ -289,10 +242,6 @@ public:
         const auto shown = area_->shownAt(area_->mapFromGlobal(QPoint(x, y)));
         return shown && shown->place ? place(*shown->place) : nullptr;
     }
-
-private:
-    QString name() const override { return words::text(words::Text::PlaceList); }
-    QRect localRect() const override { return area_->rect(); }
 };
 
 // The card area: its child widgets first, as Qt shows them, then the selected-card box, the
@@ -302,9 +251,27 @@ public:
     explicit AreaInterface(CardArea& area)
         : QAccessibleWidget(&area, QAccessible::Pane),
           area_(area),
-          box_(made<SelectedCardPart>(area, *this)),
+          box_(made<Part>(
+              area, *this,
+              Part::Looks{
+                  QAccessible::StaticText,
+                  [](const CardArea& cards) { return words::selectedCardName(cards.board()); },
+                  [](const CardArea& cards) { return cards.selectedCard().geometry(); }})),
           places_(made<PlaceListPart>(area, *this)),
-          status_(made<StatusPart>(area, *this)) {}
+          // Holds the notification: screen readers say a notification in a status bar without
+          // naming its role first. The status bar is read without a name.
+          status_(made<Part>(area, *this, Part::Looks{QAccessible::StatusBar})),
+          // What each action did, spoken when it is shown again with the new text.
+          notification_(status_->add({QAccessible::Notification})) {
+        // The text of the notification. Orca speaks a notification's name and its labels, but
+        // puts on braille and in its history of notifications only its labels: so the text is a
+        // label of its own, and the notification has no name. It is never showing, so that it
+        // is not read with the card area's other labels when the focus comes into it; under a
+        // status bar Orca reads it all the same.
+        notification_->add({.role = QAccessible::StaticText,
+                            .name = [](const CardArea& cards) { return cards.announcement(); },
+                            .hidden = true});
+    }
     ~AreaInterface() override {
         for (QAccessibleInterface* part : parts()) {
             end(part);
@@ -378,15 +345,16 @@ private:
             case Target::Kind::Notification:
                 break;
         }
-        return status_->held();
+        return notification_;
     }
     int widgetCount() const { return QAccessibleWidget::childCount(); }
     std::array<QAccessibleInterface*, 3> parts() const { return {box_, places_, status_}; }
 
     CardArea& area_;
-    SelectedCardPart* box_;
+    Part* box_;
     PlaceListPart* places_;
-    StatusPart* status_;
+    Part* status_;
+    Part* notification_;
 };
 
 QAccessibleInterface* areaFactory(const QString& className, QObject* object) {

@@ -15,28 +15,18 @@ namespace {
 using Kind = Target::Kind;
 
 // A place whose name changed, with the number of its cards before and after, and those of its
-// cards, among the ones it has before and after, whose names changed too.
+// cards, among the ones it has before and after, that another card replaced.
 struct Changed {
     int place;
     int before;
     int after;
-    std::bitset<kSlotsPerSideStack> renamed;
+    std::bitset<kSlotsPerSideStack> replaced = {};
 };
 
 // A place whose cards stayed as they were.
 Changed cardsKept(const BoardState& board, int place) {
     const int count = boardPlaces::cardCount(board, place);
-    return {place, count, count, {}};
-}
-
-// A place whose top card changed: the card now or formerly below the top says so no more, or
-// now, in its name.
-Changed topChanged(int place, int before, int after) {
-    Changed changed{place, before, after, {}};
-    if (const int below = std::min(before, after) - 1; below >= 0) {
-        changed.renamed.set(static_cast<std::size_t>(below));
-    }
-    return changed;
+    return {place, count, count};
 }
 
 Announcement told(bool selectionChanged, std::vector<Changed> places, QString text) {
@@ -50,7 +40,9 @@ Announcement told(bool selectionChanged, std::vector<Changed> places, QString te
     for (const Changed& changed : places) {
         events.push_back({{Kind::Place, changed.place}, QAccessible::NameChanged});
         for (int card = 0; card < std::min(changed.before, changed.after); ++card) {
-            if (changed.renamed.test(static_cast<std::size_t>(card))) {
+            // A card's name also says whether it is the top card.
+            const bool topMoved = (card == changed.before - 1) != (card == changed.after - 1);
+            if (topMoved || changed.replaced.test(static_cast<std::size_t>(card))) {
                 events.push_back({{Kind::Card, changed.place, card}, QAccessible::NameChanged});
             }
         }
@@ -69,12 +61,12 @@ std::vector<Changed> placesOf(const BoardState& board, const outcome::Moved& mov
     const int from = boardPlaces::placeOfSideStack(moved.from);
     const int left = boardPlaces::cardCount(board, from);
     if (moved.to == outcome::Destination::CenterStack) {
-        return {topChanged(from, left + 1, left),
-                topChanged(boardPlaces::placeOfCenterStack(moved.target), 1, 1)};
+        // The card replaced the center stack's one card.
+        return {{from, left + 1, left}, {boardPlaces::placeOfCenterStack(moved.target), 1, 1, 1}};
     }
     const int to = boardPlaces::placeOfSideStack(moved.target);
     const int now = boardPlaces::cardCount(board, to);
-    return {topChanged(from, left + 1, left), topChanged(to, now - 1, now)};
+    return {{from, left + 1, left}, {to, now - 1, now}};
 }
 
 }  // namespace
@@ -83,18 +75,13 @@ Announcement ofDeal(const BoardState& board, const Dealt& dealt, const CardsKnow
     std::vector<Changed> places;
     for (int place = 0; place < boardPlaces::kCount; ++place) {
         const boardPlaces::Place at = boardPlaces::place(place);
-        Changed changed{place,
-                        known[static_cast<std::size_t>(place)],
-                        boardPlaces::cardCount(board, place),
-                        {}};
+        Changed changed{place, known[static_cast<std::size_t>(place)],
+                        boardPlaces::cardCount(board, place)};
         for (int card = 0; card < std::min(changed.before, changed.after); ++card) {
             const auto slot = static_cast<std::size_t>(card);
-            const bool replaced = at.isCenterStack
-                                      ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
-                                      : dealt.sideSlots[at.number][slot];
-            // A card's name also says whether it is the top card.
-            const bool topMoved = (card == changed.before - 1) != (card == changed.after - 1);
-            changed.renamed.set(slot, replaced || topMoved);
+            changed.replaced.set(slot, at.isCenterStack
+                                           ? dealt.centerStacks[static_cast<std::size_t>(at.number)]
+                                           : dealt.sideSlots[at.number][slot]);
         }
         places.push_back(changed);
     }

@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
+#include <algorithm>
 
 #include "board/layout.h"
 #include "board/words.h"
@@ -26,13 +28,7 @@ CardArea::CardArea(const BoardState& board, platform::PictureCache& pictures, QW
     setFocusPolicy(Qt::TabFocus);
     addImages();
     connect(this, &ImageCanvas::clicked, this, &CardArea::click);
-    connect(cursor_, &KeyboardCursor::placeChanged, this, &CardArea::followCursor);
-    connect(cursor_, &KeyboardCursor::frameShownChanged, this, [this] {
-        if (cursor_->frameShown()) {
-            frame_ = frameRect();
-        }
-        update(frame_);
-    });
+    connect(cursor_, &KeyboardCursor::frameChanged, this, &CardArea::followCursor);
     connect(cursor_, &KeyboardCursor::moved, this,
             [this](int place) { announcer_.focusMoved(place); });
     connect(cursor_, &KeyboardCursor::requested, this, &CardArea::act);
@@ -113,36 +109,44 @@ void CardArea::click(const platform::Image* image) {
     }
 }
 
-void CardArea::act(KeyAction action, int place) {
+void CardArea::act(CardAction action, int place) {
     switch (action) {
-        case KeyAction::Step:
+        case CardAction::Step:
             break;  // the cursor's own
-        case KeyAction::Press:
-            press(place);
+        case CardAction::Press:
+            // Before the first deal every image still takes clicks at its design size, so the
+            // middle of an empty stack's item 0 belongs to the items over it; an empty center
+            // stack is hidden, and the click goes to the background. As it does for the mouse.
+            click(imageAt(placeRect(place).center()));
             break;
-        case KeyAction::Drop:
-            drop();
+        case CardAction::Focus:
+            cursor_->moveTo(place);
+            setFocus(Qt::OtherFocusReason);
             break;
-        case KeyAction::ReadStack:
-            readStack(place);
+        case CardAction::Drop:
+            click(nullptr);  // exactly a click on the background
             break;
-        case KeyAction::ReadBoard:
-            readBoard();
+        case CardAction::ReadStack:
+            announcer_.read(words::stackReading(board_, place));
             break;
-        case KeyAction::Where:
-            where(place);
+        case CardAction::ReadBoard:
+            announcer_.read(words::boardReading(board_));
             break;
-        case KeyAction::Repeat:
-            repeat();
+        case CardAction::Where:
+            announcer_.read(words::destinations(board_, place));
             break;
-        case KeyAction::ToSideStack:
+        case CardAction::Repeat:
+            announcer_.repeat();
+            break;
+        case CardAction::ToSideStack:
             pressThere(place);
             break;
-        case KeyAction::ToHome:
+        case CardAction::ToHome:
             if (const Card held = board_.selectedCard; held.isCard()) {
                 pressThere(boardPlaces::placeOfCenterStack(held.suit));
             } else {
-                drop();  // changes nothing, and says that nothing is selected (or how to deal)
+                // Changes nothing, and says that nothing is selected (or how to deal).
+                act(CardAction::Drop, place);
             }
             break;
     }
@@ -155,46 +159,25 @@ void CardArea::pressThere(int place) {
         }
         cursor_->moveTo(place);
     }
-    press(place);
+    act(CardAction::Press, place);
 }
 
-void CardArea::press(int place) {
-    // Before the first deal every image still takes clicks at its design size, so the middle
-    // of an empty stack's item 0 belongs to the items over it; an empty center stack is
-    // hidden, and the click goes to the background. As it does for the mouse.
-    click(imageAt(placeRect(place).center()));
-}
-
-void CardArea::drop() {
-    click(nullptr);
-}
-
-void CardArea::focusPlace(int place) {
-    cursor_->moveTo(place);
-    setFocus(Qt::OtherFocusReason);
+const platform::Image& CardArea::image(int place, int item) const {
+    const boardPlaces::Place at = boardPlaces::place(place);
+    return at.isCenterStack ? centerStack(at.number) : sideStack(at.number, item);
 }
 
 QRect CardArea::placeRect(int place) const {
-    const boardPlaces::Place at = boardPlaces::place(place);
-    const platform::Image& image =
-        at.isCenterStack ? centerStack(at.number)
-                         : sideStack(at.number, boardPlaces::topItem(board_, at.number));
-    return image.geometry();
+    return image(place, std::max(boardPlaces::cardCount(board_, place) - 1, 0)).geometry();
 }
 
 QRect CardArea::cardRect(int place, int card) const {
-    const boardPlaces::Place at = boardPlaces::place(place);
-    if (at.isCenterStack) {
-        return centerStack(at.number).geometry();
-    }
-    const QRect whole = sideStack(at.number, card).geometry();
-    if (card >= board_.countSideStacks().topSlot(at.number)) {
-        return whole;
+    const QRect whole = image(place, card).geometry();
+    if (card + 1 >= boardPlaces::cardCount(board_, place)) {
+        return whole;  // the top card
     }
     // The next card lies over all of it but a strip on the side the fan grows away from.
-    const QRect over = sideStack(at.number, card + 1).geometry();
-    return fansRight(at.number) ? QRect(whole.topLeft(), QPoint(over.left() - 1, whole.bottom()))
-                                : QRect(QPoint(over.right() + 1, whole.top()), whole.bottomRight());
+    return QRegion(whole).subtracted(image(place, card + 1).geometry()).boundingRect();
 }
 
 std::optional<boardPlaces::Shown> CardArea::shownAt(QPoint point) const {
@@ -235,7 +218,7 @@ void CardArea::redraw() {
 
 void CardArea::paintEvent(QPaintEvent* event) {
     platform::ImageCanvas::paintEvent(event);
-    if (cursor_->frameShown()) {
+    if (!frame_.isEmpty()) {
         QPainterPath frame;
         frame.addRect(frame_);
         frame.addRect(frame_.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
@@ -244,15 +227,13 @@ void CardArea::paintEvent(QPaintEvent* event) {
 }
 
 void CardArea::followCursor() {
-    const QRect now = frameRect();
-    if (cursor_->frameShown() && now != frame_) {
+    const QRect now = cursor_->frameShown()
+                          ? placeRect(cursor_->place())
+                                .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth)
+                          : QRect();
+    if (now != frame_) {
         update(frame_);
         update(now);
     }
     frame_ = now;
-}
-
-QRect CardArea::frameRect() const {
-    return placeRect(cursor_->place())
-        .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth);
 }

@@ -7,7 +7,6 @@
 #include "board/announcer.h"
 #include "board/keyboard_cursor.h"
 #include "board/places.h"
-#include "board/words.h"
 #include "game/board_state.h"
 #include "game/play.h"
 #include "platform/image_canvas.h"
@@ -30,14 +29,10 @@ public:
     void showDeal(const Dealt& dealt, Announcer::When when);
     void showClick(const ClickOutcome& outcome);
 
-    // The actions on a place, for the keys and for assistive technology alike. press() is
+    // Does an action at a place, for the keys and for assistive technology alike. Press is
     // exactly a mouse click in the middle of the place's rectangle: on its top card, on its
     // empty-stack picture, or before the first deal on whatever lies there.
-    void press(int place);
-    // Puts the cursor on the place and gives the card area the focus.
-    void focusPlace(int place);
-    void readStack(int place) { announcer_.read(words::stackReading(board_, place)); }
-    void where(int place) { announcer_.read(words::destinations(board_, place)); }
+    void act(CardAction action, int place);
 
     // What assistive technology reads.
     const BoardState& board() const { return board_; }
@@ -71,16 +66,12 @@ protected:
 
 private:
     void addImages();
+    // Item `item` of a place: of a side stack as sideStack() numbers them, 0 of a center stack.
+    const platform::Image& image(int place, int item) const;
     // A click on an image, or on the background for nullptr, as the mouse or a key made it.
     void click(const platform::Image* image);
-    // What a key asks for, by one function per action; the keys' own actions follow it.
-    void act(KeyAction action, int place);
-    // Exactly a click on the background.
-    void drop();
     // Takes the cursor to the place and presses there; the click's announcement tells the focus.
     void pressThere(int place);
-    void readBoard() { announcer_.read(words::boardReading(board_)); }
-    void repeat() { announcer_.repeat(); }
     // Makes every card image show the board: the selection, the center stacks and every slot
     // of every side stack, then the empty-stack picture in item 0 of each empty side stack so
     // that it can still be clicked. The only code that changes the card images.
@@ -88,9 +79,8 @@ private:
     // Shows a card in the image (made visible first, then given the card's picture), or
     // hides the image for anything else, leaving its picture as it was.
     void showCard(Card card, platform::Image& image);
-    // Repaints the cursor's frame where it was and where it is now.
+    // Repaints the cursor's frame where it was and where it is now, if it shows.
     void followCursor();
-    QRect frameRect() const;
     // The card area's accessible interface while assistive technology listens.
     AnnouncementSink* listener();
 
@@ -100,6 +90,6 @@ private:
     std::array<platform::Image*, kSuitCount> centerStacks_{};
     BySideStack<std::array<platform::Image*, kSlotsPerSideStack>> sideStacks_{};
     KeyboardCursor* cursor_;  // a child
-    QRect frame_;             // where the frame is drawn while it shows
+    QRect frame_;             // where the frame is drawn; empty while it does not show
     Announcer announcer_;
 };

@@ -48,7 +48,7 @@ const CardAreaKey* cardAreaKey(const QKeyEvent& press) {
     return nullptr;
 }
 
-QStringList keyBindings(KeyAction action) {
+QStringList keyBindings(CardAction action) {
     QStringList names;
     for (const CardAreaKey& entry : kCardAreaKeys) {
         if (entry.action == action && entry.named) {
@@ -64,7 +64,11 @@ KeyboardCursor::KeyboardCursor(QWidget& area) : QObject(&area), area_(area) {
 
 void KeyboardCursor::moveTo(int place) {
     place_ = place;
-    emit placeChanged();
+    emit frameChanged();
+    tellPlace();
+}
+
+void KeyboardCursor::tellPlace() {
     if (area_.hasFocus()) {
         emit moved(place_);
     }
@@ -78,10 +82,10 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             showFrame(true);
-            if (key->action == KeyAction::Step) {
+            if (key->action == CardAction::Step) {
                 moveTo(boardPlaces::neighbour(place_, key->rowStep, key->columnStep));
             } else {
-                emit requested(key->action, key->action == KeyAction::ToSideStack
+                emit requested(key->action, key->action == CardAction::ToSideStack
                                                 ? boardPlaces::placeOfSideStack(key->stack)
                                                 : place_);
             }
@@ -91,14 +95,7 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
             showFrame(true);
             // Qt tells of the card area's own focus after its handler returns; the place comes
             // after it, so that the place is what a screen reader says last.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (area_.hasFocus()) {
-                        emit moved(place_);
-                    }
-                },
-                Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &KeyboardCursor::tellPlace, Qt::QueuedConnection);
             break;
         case QEvent::FocusOut:
         case QEvent::MouseButtonPress:
@@ -113,6 +110,6 @@ bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {
 void KeyboardCursor::showFrame(bool shown) {
     if (shown != frameShown_) {
         frameShown_ = shown;
-        emit frameShownChanged();
+        emit frameChanged();
     }
 }

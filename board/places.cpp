@@ -24,18 +24,14 @@ Card cardAt(const BoardState& board, int placeNumber, int card) {
                             : board.sideStack(at.number)[static_cast<unsigned>(card)];
 }
 
-Card topCard(const BoardState& board, int placeNumber) {
-    const Place at = place(placeNumber);
-    if (at.isCenterStack) {
-        const Card top = board.centerStacks[static_cast<unsigned>(at.number)];
-        return top.isCard() ? top : kNoCard;
-    }
-    return board.topCard(at.number);
+Card topCard(const BoardState& board, int place) {
+    const int count = cardCount(board, place);
+    return count > 0 ? cardAt(board, place, count - 1) : kNoCard;
 }
 
-bool isSelected(const BoardState& board, int placeNumber) {
-    const Place at = place(placeNumber);
-    return !at.isCenterStack && board.selectedCard.isCard() && board.selectedFrom == at.number;
+bool isSelected(const BoardState& board, int place) {
+    // While a card is selected, selectedFrom is its side stack.
+    return board.selectedCard.isCard() && placeOfSideStack(board.selectedFrom) == place;
 }
 
 int topItem(const BoardState& board, int stack) {

@@ -22,30 +22,28 @@ constexpr int columnOf(int place) {
     return place % kColumns;
 }
 
-struct Place {
-    bool isCenterStack;
-    int number;  // the side stack 1..8, or the suit of the center stack 0..3
-};
-
-// place must be 0..11.
-constexpr Place place(int place) {
-    const int row = rowOfPlace(place);
-    switch (columnOf(place)) {
-        case 0:
-            return {false, row + 5};
-        case 1:
-            return {true, row};
-        default:
-            return {false, row + 1};
-    }
-}
-
 // The place of side stack `stack` (1..8), and of the center stack of `suit` (0..3).
 constexpr int placeOfSideStack(int stack) {
     return rowOf(stack) * kColumns + (fansRight(stack) ? 2 : 0);
 }
 constexpr int placeOfCenterStack(int suit) {
     return suit * kColumns + 1;
+}
+
+struct Place {
+    bool isCenterStack;
+    int number;  // the side stack 1..8, or the suit of the center stack 0..3
+};
+
+// What stands at a place 0..11: a side stack where placeOfSideStack puts one, else the center
+// stack of the row.
+constexpr Place place(int place) {
+    for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        if (placeOfSideStack(stack) == place) {
+            return {false, stack};
+        }
+    }
+    return {true, rowOfPlace(place)};
 }
 
 // The place one step away in the grid; at an edge it is the same place.

@@ -244,16 +244,15 @@ QString destinations(const BoardState& board, int place) {
         return Board::tr("There is no card here to move.");
     }
     const Destinations where = destinationsOf(board, card);
-    if (selected) {
-        //: %1 is a card, %2 where it can go, as "onto eight of clubs on side stack 6 or home".
-        return sentence(where.any() ? Board::tr("%1 can go %2.")
-                                          .arg(cardName(card), destinationList(board, card, where))
-                                    : Board::tr("%1 can go nowhere.").arg(cardName(card)));
+    if (!where.any()) {
+        return sentence((selected ? Board::tr("%1 can go nowhere.")
+                                  : Board::tr("If selected, %1 could go nowhere."))
+                            .arg(cardName(card)));
     }
-    return sentence(where.any()
-                        ? Board::tr("If selected, %1 could go %2.")
-                              .arg(cardName(card), destinationList(board, card, where))
-                        : Board::tr("If selected, %1 could go nowhere.").arg(cardName(card)));
+    //: %1 is a card, %2 where it can go, as "onto eight of clubs on side stack 6 or home".
+    return sentence(
+        (selected ? Board::tr("%1 can go %2.") : Board::tr("If selected, %1 could go %2."))
+            .arg(cardName(card), destinationList(board, card, where)));
 }
 
 }  // namespace words
