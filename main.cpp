@@ -12,10 +12,8 @@
 int main(int argc, char* argv[]) {
     // Before any application exists, for the command line's own words too.
     platform::Translations translations(platform::desktopLanguage());
-    if (const std::optional<int> status =
-            command_line::handle(argc, argv, translations.in("CommandLine"))) {
-        return *status;  // --help, --version or a wrong argument: no window
-    }
+    // --help, --version and a wrong argument end the program here, without a window.
+    command_line::process(argc, argv, translations.in("CommandLine"));
     startup::nameForDesktop();
     const std::unique_ptr<QApplication> application =
         startup::makeApplication(argc, argv, translations.in("Startup"));

@@ -12,10 +12,7 @@ void nameForDesktop() {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.dravonne.Ketterline"));
 }
 
-QString failureLine(const QStringList& qtMessages, const Translate& translate) {
-    const auto say = [&translate](const char* source) {
-        return QString::fromStdString(translate(source));
-    };
+QString failureLine(const QStringList& qtMessages, const Translate& say) {
     QString reasons;
     QString fixes;
     const auto add = [&](const QString& reason, const QString& fix) {

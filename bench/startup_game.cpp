@@ -2,7 +2,6 @@
 // startup_session.h). The marks between the steps only read a clock.
 #include <QApplication>
 #include <QIcon>
-#include <optional>
 
 #include "bench/startup_session.h"
 #include "command_line.h"
@@ -15,10 +14,7 @@
 int main(int argc, char* argv[]) {
     // Without arguments this only finds that there are none; the "main" mark follows it.
     platform::Translations translations(platform::desktopLanguage());
-    if (const std::optional<int> status =
-            command_line::handle(argc, argv, translations.in("CommandLine"))) {
-        return *status;
-    }
+    command_line::process(argc, argv, translations.in("CommandLine"));
     startup::nameForDesktop();
     const auto makeApplication = [&translations](int& count, char** arguments) {
         return startup::makeApplication(count, arguments, translations.in("Startup"));

@@ -6,7 +6,6 @@
 // only what it adds. For finding costs only; startup_game is the measure.
 #include <QApplication>
 #include <QIcon>
-#include <optional>
 
 #include "bench/startup_session.h"
 #include "command_line.h"
@@ -37,10 +36,7 @@ constexpr Made kMadeAfterShow[] = {{InfoWindowId::Timers, "Timers"},
 
 int main(int argc, char* argv[]) {
     platform::Translations translations(platform::desktopLanguage());
-    if (const std::optional<int> status =
-            command_line::handle(argc, argv, translations.in("CommandLine"))) {
-        return *status;
-    }
+    command_line::process(argc, argv, translations.in("CommandLine"));
     startup::nameForDesktop();
     const auto makeApplication = [&translations](int& count, char** arguments) {
         return startup::makeApplication(count, arguments, translations.in("Startup"));
