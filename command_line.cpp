@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string_view>
 
 namespace command_line {
@@ -12,20 +12,15 @@ namespace command_line {
 namespace {
 
 // The options Qt 6 takes out of argv itself (QCoreApplication, QGuiApplication, QApplication and
-// the xcb platform plugin), written with one dash; Qt accepts each with two dashes as well. These
-// are followed by a value,
-constexpr auto kQtOptionsWithValue = std::to_array<std::string_view>(
+// the xcb platform plugin), written with one dash; Qt accepts each with two dashes as well.
+const std::set<std::string_view> kQtOptionsWithValue(
     {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
      "-geometry", "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-style",
      "-stylesheet", "-display", "-name", "-visual"});
-// these stand alone: the flags, and the options given as -option=value, up to and with the '='.
-constexpr auto kQtOptionsAlone =
-    std::to_array<std::string_view>({"-reverse", "-testability", "-widgetcount", "-nograb",
-                                     "-dograb", "-style=", "-stylesheet=", "-qmljsdebugger="});
-
-bool contains(const auto& names, std::string_view name) {
-    return std::ranges::find(names, name) != std::end(names);
-}
+const std::set<std::string_view> kQtFlags({"-reverse", "-testability", "-widgetcount", "-nograb",
+                                           "-dograb"});
+// Given as -option=value in one argument: the name up to and with its '='.
+const std::set<std::string_view> kQtJoinedOptions({"-style=", "-stylesheet=", "-qmljsdebugger="});
 
 }  // namespace
 
@@ -48,12 +43,12 @@ Result parse(const std::vector<std::string>& arguments, const Translate& say) {
         // Qt reads "--platform" as "-platform".
         const std::string_view qtName =
             std::string_view(argument).substr(argument.starts_with("--") ? 1 : 0);
-        if (contains(kQtOptionsWithValue, qtName)) {
+        if (kQtOptionsWithValue.contains(qtName)) {
             if (++i == arguments.size()) {
                 return wrong(QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value"));
             }
-        } else if (!contains(kQtOptionsAlone, qtName) &&
-                   !contains(kQtOptionsAlone, qtName.substr(0, qtName.find('=') + 1))) {
+        } else if (!kQtFlags.contains(qtName) &&
+                   !kQtJoinedOptions.contains(qtName.substr(0, qtName.find('=') + 1))) {
             return wrong(QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'"));
         }
     }
