@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QIcon>
-#include <memory>
 
 #include "command_line.h"
 #include "game/random_source.h"
@@ -14,9 +13,7 @@ int main(int argc, char* argv[]) {
     platform::Translations translations(platform::desktopLanguage());
     // --help, --version and a wrong argument end the program here, without a window.
     command_line::process(argc, argv, translations.in("CommandLine"));
-    startup::nameForDesktop();
-    const std::unique_ptr<QApplication> application =
-        startup::makeApplication(argc, argv, translations.in("Startup"));
+    const auto application = startup::makeApplication(argc, argv, translations.in("Startup"));
     translations.install();
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
 

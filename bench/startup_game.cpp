@@ -15,7 +15,6 @@ int main(int argc, char* argv[]) {
     // Without arguments this only finds that there are none; the "main" mark follows it.
     platform::Translations translations(platform::desktopLanguage());
     command_line::process(argc, argv, translations.in("CommandLine"));
-    startup::nameForDesktop();
     const auto makeApplication = [&translations](int& count, char** arguments) {
         return startup::makeApplication(count, arguments, translations.in("Startup"));
     };

@@ -37,7 +37,6 @@ constexpr Made kMadeAfterShow[] = {{InfoWindowId::Timers, "Timers"},
 int main(int argc, char* argv[]) {
     platform::Translations translations(platform::desktopLanguage());
     command_line::process(argc, argv, translations.in("CommandLine"));
-    startup::nameForDesktop();
     const auto makeApplication = [&translations](int& count, char** arguments) {
         return startup::makeApplication(count, arguments, translations.in("Startup"));
     };

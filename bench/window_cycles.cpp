@@ -354,7 +354,6 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     const bool counting = countObjects();
-    startup::nameForDesktop();
     const std::unique_ptr<QApplication> app = startup::makeApplication(argc, argv);
     const Options options = parse(QCoreApplication::arguments());
     QApplication::setWindowIcon(QIcon(resources::iconPath()));
