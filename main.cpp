@@ -1,11 +1,9 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "command_line.h"
 #include "game/random_source.h"
 #include "platform/translations.h"
 #include "program.h"
-#include "resources/pictures.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +13,6 @@ int main(int argc, char* argv[]) {
     command_line::process(argc, argv, translations.in("CommandLine"));
     const auto application = startup::makeApplication(argc, argv, translations.in("Startup"));
     translations.install();
-    QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;
     Program program(random);

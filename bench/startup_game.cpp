@@ -1,14 +1,12 @@
 // The program's start-up exactly as main.cpp runs it, ended at the first painted window (see
 // startup_session.h). The marks between the steps only read a clock.
 #include <QApplication>
-#include <QIcon>
 
 #include "bench/startup_session.h"
 #include "command_line.h"
 #include "game/random_source.h"
 #include "platform/translations.h"
 #include "program.h"
-#include "resources/pictures.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
@@ -20,7 +18,6 @@ int main(int argc, char* argv[]) {
     };
     startup_bench::Session session(argc, argv, makeApplication);
     translations.install();
-    QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;
     Program program(random);

@@ -1,9 +1,10 @@
 // Where the program's start-up time and memory go: startup_game's steps, each window made on
-// its own, with the time and peak memory noted after each. The window icon is then decoded in
-// every size it has (a no-op if setting it already did). The Program is made (the picture
-// cache and the Board with its canvas, images, label, button and menus), then the windows are
-// made and the Board shown in the order Program::start() follows, so that each step shows
-// only what it adds. For finding costs only; startup_game is the measure.
+// its own, with the time and peak memory noted after each. The window icon, which
+// Program::start() sets first, is set as a step of its own and decoded in every size it has (a
+// no-op if setting it already did). The Program is made (the picture cache and the Board with
+// its canvas, images, label, button and menus), then the windows are made and the Board shown
+// in the order Program::start() follows, so that each step shows only what it adds. For finding
+// costs only; startup_game is the measure.
 #include <QApplication>
 #include <QIcon>
 
