@@ -1,17 +1,11 @@
 #include "command_line.h"
 
+#include <QByteArray>
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <set>
 #include <string_view>
-
-#ifndef KETTERLINE_VERSION
-#error "KETTERLINE_VERSION must be defined by the build"
-#endif
-// Marks a text for the translation files without Qt, which this file does not need.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
 
 namespace command_line {
 
@@ -19,38 +13,24 @@ namespace {
 
 // The options Qt 6 takes out of argv itself (QCoreApplication, QGuiApplication, QApplication and
 // the xcb platform plugin), written with one dash; Qt accepts each with two dashes as well.
-constexpr auto kQtOptionsWithValue = std::to_array<std::string_view>(
+const std::set<std::string_view> kQtOptionsWithValue(
     {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
      "-geometry", "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-style",
      "-stylesheet", "-display", "-name", "-visual"});
-constexpr std::array<std::string_view, 5> kQtFlags{"-reverse", "-testability", "-widgetcount",
-                                                   "-nograb", "-dograb"};
-// Given as -option=value in one argument.
-constexpr std::array<std::string_view, 3> kQtJoinedOptions{
-    "-style=", "-stylesheet=", "-qmljsdebugger="};
-
-bool contains(const auto& names, std::string_view name) {
-    return std::ranges::find(names, name) != std::end(names);
-}
-
-// An error about the argument, put in for %1 of the translated text.
-Result error(const Translate& say, const char* what, const std::string& argument) {
-    std::string text = say(what);
-    if (const std::size_t at = text.find("%1"); at != std::string::npos) {
-        text.replace(at, 2, argument);
-    }
-    return Result{Action::Error, text};
-}
+const std::set<std::string_view> kQtFlags({"-reverse", "-testability", "-widgetcount", "-nograb",
+                                           "-dograb"});
+// Given as -option=value in one argument: the name up to and with its '='.
+const std::set<std::string_view> kQtJoinedOptions({"-style=", "-stylesheet=", "-qmljsdebugger="});
 
 }  // namespace
-
-std::string english(const char* source) {
-    return source;
-}
 
 Result parse(const std::vector<std::string>& arguments, const Translate& say) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        // What is wrong with the argument: the translated text with its bytes put in for %1.
+        const auto wrong = [&say, &argument](const char* what) {
+            return Result{Action::Error, say(what).toUtf8().replace("%1", argument).toStdString()};
+        };
         if (argument == "-h" || argument == "--help" || argument == "-?") {
             return Result{Action::Help, {}};
         }
@@ -58,31 +38,25 @@ Result parse(const std::vector<std::string>& arguments, const Translate& say) {
             return Result{Action::Version, {}};
         }
         if (argument.size() < 2 || argument[0] != '-' || argument == "--") {
-            return error(say, QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"),
-                         argument);
+            return wrong(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"));
         }
         // Qt reads "--platform" as "-platform".
-        std::string_view qtName(argument);
-        if (qtName.starts_with("--")) {
-            qtName.remove_prefix(1);
-        }
-        if (contains(kQtOptionsWithValue, qtName)) {
+        const std::string_view qtName =
+            std::string_view(argument).substr(argument.starts_with("--") ? 1 : 0);
+        if (kQtOptionsWithValue.contains(qtName)) {
             if (++i == arguments.size()) {
-                return error(say, QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value"),
-                             argument);
+                return wrong(QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value"));
             }
-        } else if (!contains(kQtFlags, qtName) &&
-                   std::ranges::none_of(kQtJoinedOptions, [qtName](std::string_view prefix) {
-                       return qtName.starts_with(prefix);
-                   })) {
-            return error(say, QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'"), argument);
+        } else if (!kQtFlags.contains(qtName) &&
+                   !kQtJoinedOptions.contains(qtName.substr(0, qtName.find('=') + 1))) {
+            return wrong(QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'"));
         }
     }
     return Result{};
 }
 
 std::string usage(const Translate& say) {
-    return say(QT_TRANSLATE_NOOP(
+    const char* text = QT_TRANSLATE_NOOP(
         "CommandLine",
         "Usage: ketterline [options]\n"
         "Ketterline, a patience card game for one player,\n"
@@ -101,26 +75,24 @@ std::string usage(const Translate& say) {
         "\n"
         "The window opens on the display named by WAYLAND_DISPLAY or DISPLAY.\n"
         "Exit status: 0 when the game ends normally, 1 when no display can be opened,\n"
-        "2 for a wrong command line.\n"));
+        "2 for a wrong command line.\n");
+    return say(text).toStdString();
 }
 
-std::string versionLine() {
-    return "ketterline " KETTERLINE_VERSION;
-}
-
-std::optional<int> handle(int argc, const char* const argv[], const Translate& say) {
+void process(int argc, const char* const argv[], const Translate& say) {
     const Result result = parse({argv + std::min(argc, 1), argv + argc}, say);
     if (result.action == Action::Help) {
         std::fputs(usage(say).c_str(), stdout);
     } else if (result.action == Action::Version) {
-        std::printf("%s\n", versionLine().c_str());
+        std::puts("ketterline " KETTERLINE_VERSION);
     } else if (result.action == Action::Error) {
         const char* line =
             QT_TRANSLATE_NOOP("CommandLine", "ketterline: %1 (see 'ketterline --help')");
-        std::fprintf(stderr, "%s\n", error(say, line, result.error).error.c_str());
-        return 2;
+        std::fprintf(stderr, "%s\n", say(line).toUtf8().replace("%1", result.error).constData());
     }
-    return result.action == Action::Run ? std::nullopt : std::optional<int>(0);
+    if (result.action != Action::Run) {
+        std::exit(result.action == Action::Error ? 2 : 0);
+    }
 }
 
 }  // namespace command_line

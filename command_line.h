@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QString>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,11 +12,13 @@ namespace command_line {
 
 enum class Action { Run, Help, Version, Error };
 
-// A text in the language the program speaks, from its English source, in UTF-8; for the start
-// path's own words (this file's of the context "CommandLine").
-using Translate = std::function<std::string(const char* source)>;
+// A text of the start path in the language the program speaks, from its English source: this
+// file's texts are of the context "CommandLine", those of startup.h of "Startup".
+using Translate = std::function<QString(const char* source)>;
 // English: the source as it is.
-std::string english(const char* source);
+inline QString english(const char* source) {
+    return QString::fromUtf8(source);
+}
 
 struct Result {
     Action action = Action::Run;
@@ -30,12 +32,10 @@ Result parse(const std::vector<std::string>& arguments, const Translate& say = e
 // The text --help prints, ending in a newline.
 std::string usage(const Translate& say = english);
 
-// What --version prints: "ketterline 1.0", without a newline.
-std::string versionLine();
-
-// Acts on the command line before any window system is touched: prints the usage or the version
-// to standard output (status 0), or the error and a pointer to --help as one line to standard
-// error (status 2). Returns the status to end the program with, or nothing to start it.
-std::optional<int> handle(int argc, const char* const argv[], const Translate& say = english);
+// Acts on the command line before any window system is touched, as QCommandLineParser::process()
+// does: prints the usage, or the version ("ketterline 1.0"), to standard output and ends the
+// program with status 0, or prints the error and a pointer to --help as one line to standard
+// error and ends it with status 2. Returns only when the program is to start.
+void process(int argc, const char* const argv[], const Translate& say = english);
 
 }  // namespace command_line

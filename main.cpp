@@ -1,26 +1,18 @@
 #include <QApplication>
-#include <QIcon>
-#include <memory>
 
 #include "command_line.h"
 #include "game/random_source.h"
 #include "platform/translations.h"
 #include "program.h"
-#include "resources/pictures.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
     // Before any application exists, for the command line's own words too.
     platform::Translations translations(platform::desktopLanguage());
-    if (const std::optional<int> status =
-            command_line::handle(argc, argv, translations.in("CommandLine"))) {
-        return *status;  // --help, --version or a wrong argument: no window
-    }
-    startup::nameForDesktop();
-    const std::unique_ptr<QApplication> application =
-        startup::makeApplication(argc, argv, translations.in("Startup"));
+    // --help, --version and a wrong argument end the program here, without a window.
+    command_line::process(argc, argv, translations.in("CommandLine"));
+    const auto application = startup::makeApplication(argc, argv, translations.in("Startup"));
     translations.install();
-    QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     ClockRandomSource random;
     Program program(random);

@@ -1,6 +1,7 @@
 #include "program.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QtAlgorithms>
 
 #include "board/accessible_tree.h"
@@ -28,6 +29,7 @@ Program::~Program() {
 }
 
 void Program::start() {
+    QGuiApplication::setWindowIcon(QIcon(resources::iconPath()));
     for (InfoWindowId id :
          {InfoWindowId::AboutKetterline, InfoWindowId::AboutAuthor, InfoWindowId::AboutDravonne,
           InfoWindowId::License, InfoWindowId::Rules}) {

@@ -25,9 +25,9 @@ public:
     explicit Program(RandomSource& random);
     ~Program();
 
-    // Makes the information windows hidden and shows the Board between them, in the order
-    // the program has always started in. Nothing is dealt or drawn: the board keeps its
-    // start-up state until "New".
+    // Gives every window the program's icon, then makes the information windows hidden and
+    // shows the Board between them, in the order the program has always started in. Nothing is
+    // dealt or drawn: the board keeps its start-up state until "New".
     void start();
 
     BoardWindow& boardWindow() { return *boardWindow_; }

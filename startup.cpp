@@ -12,21 +12,17 @@ void nameForDesktop() {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.dravonne.Ketterline"));
 }
 
-QString failureLine(const QStringList& qtMessages, const Translate& translate) {
-    const auto say = [&translate](const char* source) {
-        return QString::fromStdString(translate(source));
-    };
+QString failureLine(const QStringList& qtMessages, const Translate& say) {
     QString reasons;
     QString fixes;
     const auto add = [&](const QString& reason, const QString& fix) {
         //: Between two reasons why no window could be opened.
         reasons +=
-            (reasons.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("Startup", ", and "))) + reason;
-        //: Between two things to do so that a window can be opened.
-        fixes +=
-            fixes.contains(fix)
-                ? QString()
-                : (fixes.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("Startup", "; "))) + fix;
+            reasons.isEmpty() ? reason : say(QT_TRANSLATE_NOOP("Startup", ", and ")) + reason;
+        if (!fixes.contains(fix)) {
+            //: Between two things to do so that a window can be opened.
+            fixes += fixes.isEmpty() ? fix : say(QT_TRANSLATE_NOOP("Startup", "; ")) + fix;
+        }
     };
     const QString another =
         say(QT_TRANSLATE_NOOP("Startup", "choose another with -platform or QT_QPA_PLATFORM"));
@@ -91,17 +87,18 @@ QString failureLine(const QStringList& qtMessages, const Translate& translate) {
 
 namespace {
 
-// Set only while the QApplication is made: all that the message handler needs.
-QStringList* platformMessages = nullptr;
-const Translate* platformTranslate = nullptr;
+// What the message handler, which Qt calls with nothing of ours, needs while the QApplication is
+// made: Qt's messages about its platform plugins so far, the texts' language, the handler before.
+QStringList platformMessages;
+Translate platformSay;
 QtMessageHandler previousHandler = nullptr;
 
 void explainPlatformFailure(QtMsgType type, const QMessageLogContext& context,
                             const QString& text) {
     if (QByteArray(context.category).startsWith("qt.qpa") ||
         text.startsWith(u"Failed to create wl_display")) {
-        platformMessages->append(text);
-    } else if (const QString line = failureLine(*platformMessages, *platformTranslate);
+        platformMessages.append(text);
+    } else if (const QString line = failureLine(platformMessages, platformSay);
                type == QtFatalMsg && !line.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(line));
         std::_Exit(1);  // Qt would abort next; nothing of the program has started yet
@@ -113,14 +110,12 @@ void explainPlatformFailure(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv, const Translate& say) {
-    QStringList messages;
-    platformMessages = &messages;
-    platformTranslate = &say;
+    nameForDesktop();
+    platformMessages.clear();
+    platformSay = say;
     previousHandler = qInstallMessageHandler(explainPlatformFailure);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
-    platformMessages = nullptr;
-    platformTranslate = nullptr;
     return application;
 }
 

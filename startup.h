@@ -23,10 +23,11 @@ using command_line::Translate;
 // they tell of no failure.
 QString failureLine(const QStringList& qtMessages, const Translate& say = command_line::english);
 
-// Makes the program's QApplication. Qt's messages about its platform plugins (category qt.qpa,
-// and the wayland plugin's) are read rather than shown while it is made, every other message is
-// passed on; when no plugin starts (no display, a display that does not answer, a plugin that is
-// not installed), Qt's fatal message becomes failureLine() on standard error and exit status 1.
+// Makes the program's QApplication, named for the desktop first (nameForDesktop). Qt's messages
+// about its platform plugins (category qt.qpa, and the wayland plugin's) are read rather than
+// shown while it is made, every other message is passed on; when no plugin starts (no display, a
+// display that does not answer, a plugin that is not installed), Qt's fatal message becomes
+// failureLine() on standard error and exit status 1.
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv,
                                               const Translate& say = command_line::english);
 

@@ -1,12 +1,12 @@
 // Where the program's start-up time and memory go: startup_game's steps, each window made on
-// its own, with the time and peak memory noted after each. The window icon is then decoded in
-// every size it has (a no-op if setting it already did). The Program is made (the picture
-// cache and the Board with its canvas, images, label, button and menus), then the windows are
-// made and the Board shown in the order Program::start() follows, so that each step shows
-// only what it adds. For finding costs only; startup_game is the measure.
+// its own, with the time and peak memory noted after each. The window icon, which
+// Program::start() sets first, is set as a step of its own and decoded in every size it has (a
+// no-op if setting it already did). The Program is made (the picture cache and the Board with
+// its canvas, images, label, button and menus), then the windows are made and the Board shown
+// in the order Program::start() follows, so that each step shows only what it adds. For finding
+// costs only; startup_game is the measure.
 #include <QApplication>
 #include <QIcon>
-#include <optional>
 
 #include "bench/startup_session.h"
 #include "command_line.h"
@@ -37,11 +37,7 @@ constexpr Made kMadeAfterShow[] = {{InfoWindowId::Timers, "Timers"},
 
 int main(int argc, char* argv[]) {
     platform::Translations translations(platform::desktopLanguage());
-    if (const std::optional<int> status =
-            command_line::handle(argc, argv, translations.in("CommandLine"))) {
-        return *status;
-    }
-    startup::nameForDesktop();
+    command_line::process(argc, argv, translations.in("CommandLine"));
     const auto makeApplication = [&translations](int& count, char** arguments) {
         return startup::makeApplication(count, arguments, translations.in("Startup"));
     };

@@ -51,7 +51,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,7 +72,6 @@
 
 #include "game/random_source.h"
 #include "program.h"
-#include "resources/pictures.h"
 #include "startup.h"
 
 // Qt's hooks for debugging tools (qhooks_p.h, not installed): an array in QtCore whose slots 3
@@ -354,10 +352,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     const bool counting = countObjects();
-    startup::nameForDesktop();
     const std::unique_ptr<QApplication> app = startup::makeApplication(argc, argv);
     const Options options = parse(QCoreApplication::arguments());
-    QApplication::setWindowIcon(QIcon(resources::iconPath()));
     if (options.pixmapCacheKiB > 0) {
         QPixmapCache::setCacheLimit(options.pixmapCacheKiB);
     }

@@ -66,8 +66,8 @@ QString Translations::translate(const char* context, const char* source) const {
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
-std::function<std::string(const char*)> Translations::in(const char* context) const {
-    return [this, context](const char* source) { return translate(context, source).toStdString(); };
+std::function<QString(const char*)> Translations::in(const char* context) const {
+    return [this, context](const char* source) { return translate(context, source); };
 }
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <QTranslator>
 #include <functional>
-#include <string>
 
 namespace platform {
 
@@ -31,8 +30,8 @@ public:
     void install();
     // A text of `context` in this language, before any application exists to translate it.
     QString translate(const char* context, const char* source) const;
-    // The same for the texts of one context, in UTF-8, as the start path takes them.
-    std::function<std::string(const char* source)> in(const char* context) const;
+    // The same for the texts of one context, as the start path takes them.
+    std::function<QString(const char* source)> in(const char* context) const;
 
 private:
     QTranslator program_;

@@ -66,6 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"-"}, Action::Error, "unexpected argument '-'"},
         Case{{"--", "--help"}, Action::Error, "unexpected argument '--'"},
         Case{{""}, Action::Error, "unexpected argument ''"},
+        // The argument as its bytes came, also where they are no UTF-8 or look like a placeholder.
+        Case{{"\xff%1"}, Action::Error, "unexpected argument '\xff%1'"},
         Case{{"-reverse", "-platform"}, Action::Error, "option '-platform' needs a value"}));
 
 TEST(CommandLine, UsageNamesEveryOptionOfTheProgram) {
@@ -80,7 +82,6 @@ TEST(CommandLine, UsageNamesEveryOptionOfTheProgram) {
     for (std::string line; std::getline(lines, line);) {
         EXPECT_LT(line.size(), 80u) << line;
     }
-    EXPECT_EQ(command_line::versionLine(), "ketterline 1.0");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 // offscreen; needs no display. In English unless a language is given ("de", "pt_BR", ...).
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
@@ -14,7 +13,6 @@
 #include "game/random_source.h"
 #include "platform/translations.h"
 #include "program.h"
-#include "resources/pictures.h"
 
 namespace {
 
@@ -72,7 +70,6 @@ int main(int argc, char* argv[]) {
     translations.install();
     const QDir dir(QString::fromLocal8Bit(argv[argc - 1]));
     QDir().mkpath(dir.path());
-    QApplication::setWindowIcon(QIcon(resources::iconPath()));
 
     SeededRandomSource random(1);
     Program program(random);
