@@ -39,7 +39,6 @@ public:
     // Ends the program at once: leaves the event loop and takes every window off the screen.
     // No other window's close handling runs.
     void end();
-    bool ended() const { return ended_; }
 
     // The start-up state (kStartupCard everywhere) until the first deal; public for
     // tools/boardshot and the benchmarks, which set and read positions.
@@ -51,5 +50,5 @@ private:
     // Top-level windows without a parent: each deletes itself when closed through its close box
     // (Qt::WA_DeleteOnClose), and the program deletes those left when it goes.
     std::array<QPointer<InfoWindow>, kInfoWindowCount> windows_;
-    bool ended_ = false;
+    bool ended_ = false;  // once ended, no window shows again
 };

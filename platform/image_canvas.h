@@ -24,7 +24,7 @@ public:
     // its top-left corner. The null picture clears what the image shows and leaves its
     // rectangle as it is.
     void setPicture(const Picture& picture);
-    const Picture& picture() const { return picture_; }
+    const Picture& picture() const { return picture_; }  // also for the benchmarks
 
     // In pixels of the canvas: the design rectangle until the image first gets a picture.
     QRect geometry() const { return geometry_; }

@@ -61,8 +61,6 @@ class PictureBox : public QWidget {
 public:
     PictureBox(platform::Picture picture, QRect rect, QWidget* parent);
 
-    const platform::Picture& picture() const { return picture_; }
-
 signals:
     // A press and a release of the left button, both on the box.
     void clicked();
