@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <utility>
 
 namespace {
 
@@ -32,10 +33,11 @@ QStringList pictureFiles() {
     return files;
 }
 
-// The larger program icons for the desktop's icon theme, installed from resources/icon/ and not
-// built into the program.
+// The program icons for the desktop's icon theme, installed from resources/icon/ and not built
+// into the program.
 QStringList desktopIconFiles() {
-    return {"icon/ketterline-128.png", "icon/ketterline-256.png", "icon/ketterline-64.png"};
+    return {"icon/ketterline-128.png", "icon/ketterline-16.png", "icon/ketterline-256.png",
+            "icon/ketterline-32.png", "icon/ketterline-64.png"};
 }
 
 // The files below root, as paths relative to it, sorted.
@@ -71,7 +73,7 @@ TEST(Generator, RedrawsTheCommittedDesktopIconsByteForByte) {
     QTemporaryDir output;
     ASSERT_TRUE(output.isValid());
     ASSERT_EQ(QProcess::execute(KETTERLINE_CARDGEN, {output.path()}), 0);
-    for (const int side : {64, 128, 256}) {
+    for (const int side : {16, 32, 64, 128, 256}) {
         const QString file = QStringLiteral("icon/ketterline-%1.png").arg(side);
         SCOPED_TRACE(file.toStdString());
         const QByteArray drawn = fileBytes(QDir(output.path()).filePath(file));
@@ -80,6 +82,19 @@ TEST(Generator, RedrawsTheCommittedDesktopIconsByteForByte) {
         const QImage image = QImage::fromData(drawn, "PNG");
         EXPECT_EQ(image.size(), QSize(side, side));
         EXPECT_TRUE(image.hasAlphaChannel());
+    }
+}
+
+// At 16 and 32 pixels the desktop shows the 16-colour pictures of the program's icon file.
+TEST(Generator, DrawsTheSmallDesktopIconsAsTheIconFileShowsThem) {
+    QImageReader reader(QDir(KETTERLINE_COMMITTED_RESOURCES).filePath("icon/ketterline.ico"));
+    for (const auto& [side, picture] : {std::pair{32, 1}, std::pair{16, 2}}) {
+        SCOPED_TRACE(side);
+        ASSERT_TRUE(reader.jumpToImage(picture));
+        const QImage desktop(QDir(KETTERLINE_COMMITTED_RESOURCES)
+                                 .filePath(QStringLiteral("icon/ketterline-%1.png").arg(side)));
+        EXPECT_EQ(desktop.convertToFormat(QImage::Format_ARGB32),
+                  reader.read().convertToFormat(QImage::Format_ARGB32));
     }
 }
 

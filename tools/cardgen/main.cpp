@@ -1,7 +1,7 @@
 // Draws every picture of the program from the shapes defined in this folder and writes them
 // below the given folder:
-//   cards/100.bmp .. cards/152.bmp, icon/ketterline.ico, icon/ketterline-64.png,
-//   icon/ketterline-128.png, icon/ketterline-256.png, about/dravonne.bmp, about/ketterline.bmp
+//   cards/100.bmp .. cards/152.bmp, icon/ketterline.ico, icon/ketterline-16.png, -32.png,
+//   -64.png, -128.png and -256.png, about/dravonne.bmp, about/ketterline.bmp
 // and beside each BMP file the same picture drawn at twice the size, named with Qt's "@2x"
 // suffix (cards/100@2x.bmp, about/dravonne@2x.bmp, ...), for displays of a higher pixel ratio.
 // The output depends on nothing installed (no fonts, no smoothing), so every machine writes the

@@ -50,6 +50,9 @@ struct WindowLayout {
     int titleBottom;               // last row of the title bar
     int shadow;                    // offset of the drop shadow
 };
+// The windows of the 32 and the 16 pixel pictures.
+constexpr WindowLayout kLargeLayout{2, 4, 26, 26, 9, 3};
+constexpr WindowLayout kSmallLayout{1, 2, 12, 12, 4, 2};
 
 IconPicture drawWindow(int side, const WindowLayout& w, bool monochrome) {
     IconPicture icon(side);
@@ -162,7 +165,9 @@ QByteArray encodeImage(const IconPicture& icon, int bitsPerPixel, const QRgb* pa
 }  // namespace
 
 QImage desktopIcon(int side) {
-    const IconPicture icon = drawDesktopWindow(side);
+    const IconPicture icon = side == 16   ? drawWindow(16, kSmallLayout, false)
+                             : side == 32 ? drawWindow(32, kLargeLayout, false)
+                                          : drawDesktopWindow(side);
     QImage image(side, side, QImage::Format_ARGB32);
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) {
@@ -179,15 +184,13 @@ QImage desktopIcon(int side) {
 }
 
 QByteArray programIconFile() {
-    const WindowLayout large{2, 4, 26, 26, 9, 3};
-    const WindowLayout small{1, 2, 12, 12, 4, 2};
     struct Entry {
         IconPicture picture;
         int bitsPerPixel;
     };
-    const std::array<Entry, 3> entries{Entry{drawWindow(32, large, true), 1},
-                                       Entry{drawWindow(32, large, false), 4},
-                                       Entry{drawWindow(16, small, false), 4}};
+    const std::array<Entry, 3> entries{Entry{drawWindow(32, kLargeLayout, true), 1},
+                                       Entry{drawWindow(32, kLargeLayout, false), 4},
+                                       Entry{drawWindow(16, kSmallLayout, false), 4}};
 
     QByteArray directory;
     appendLittleEndian(directory, 0, 2);  // reserved

@@ -11,12 +11,13 @@ namespace cardgen {
 // navy title bar and a dark drop shadow.
 QByteArray programIconFile();
 
-// The sizes of the program icon in the desktop's icon theme besides the 16 and 32 pixels of the
-// ICO file: software centres want at least 64 x 64.
-constexpr int kDesktopIconSides[] = {64, 128, 256};
+// The sizes of the program icon in the desktop's icon theme: the 16 and 32 pixels of the ICO file,
+// and the larger ones that software centres want (at least 64 x 64).
+constexpr int kDesktopIconSides[] = {16, 32, 64, 128, 256};
 
-// The same window drawn at side x side pixels (64 or more) for the desktop, in the VGA colours
-// of the ICO pictures, transparent around it.
+// The program icon at side x side pixels for the desktop, transparent around the window: at 16
+// and 32 the 16-colour picture of the ICO file, from 64 the same window drawn at that size in the
+// same colours.
 QImage desktopIcon(int side);
 
 }  // namespace cardgen
