@@ -74,7 +74,10 @@ public:
     // Stack 1..8; its top card is shown whole, the others are covered by the next card.
     QPoint topCardOf(int stack) {
         const int count = state.countSideStacks().of(stack);
-        return cardArea().sideStack(stack, count > 0 ? count - 1 : 0).geometry().center();
+        return cardArea()
+            .image(boardPlaces::placeOfSideStack(stack), count > 0 ? count - 1 : 0)
+            .geometry()
+            .center();
     }
     Card topCard(int stack) {
         const int count = state.countSideStacks().of(stack);
@@ -269,12 +272,10 @@ void BM_RepaintCardRegion(benchmark::State& state) {
         }
     };
     add(bench.cardArea().selectedCard());
-    for (int suit = 0; suit < kSuitCount; ++suit) {
-        add(bench.cardArea().centerStack(suit));
-    }
-    for (int stack = 1; stack <= kSideStackCount; ++stack) {
-        for (int item = 0; item < kSlotsPerSideStack; ++item) {
-            add(bench.cardArea().sideStack(stack, item));
+    for (int place = 0; place < boardPlaces::kCount; ++place) {
+        const int items = boardPlaces::place(place).isCenterStack ? 1 : kSlotsPerSideStack;
+        for (int item = 0; item < items; ++item) {
+            add(bench.cardArea().image(place, item));
         }
     }
     if (state.range(0) == 1) {

@@ -164,7 +164,8 @@ void CardArea::pressThere(int place) {
 
 const platform::Image& CardArea::image(int place, int item) const {
     const boardPlaces::Place at = boardPlaces::place(place);
-    return at.isCenterStack ? centerStack(at.number) : sideStack(at.number, item);
+    return at.isCenterStack ? *centerStacks_.at(static_cast<unsigned>(at.number))
+                            : *sideStacks_[at.number].at(static_cast<unsigned>(item));
 }
 
 QRect CardArea::placeRect(int place) const {

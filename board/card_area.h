@@ -46,15 +46,10 @@ public:
     // What the topmost card image at the point shows, if any image lies there.
     std::optional<boardPlaces::Shown> shownAt(QPoint point) const;
 
-    // The images, also for the benchmarks. Item `item` shows slot `item` of side stack `stack`
-    // (1..8).
+    // The images, also for the benchmarks. Item `item` of a side stack's place shows slot `item`
+    // of the stack; a center stack's place has item 0 alone.
     const platform::Image& selectedCard() const { return *selectedCard_; }
-    const platform::Image& centerStack(int suit) const {
-        return *centerStacks_.at(static_cast<unsigned>(suit));
-    }
-    const platform::Image& sideStack(int stack, int item) const {
-        return *sideStacks_[stack].at(static_cast<unsigned>(item));
-    }
+    const platform::Image& image(int place, int item) const;
 
 signals:
     void sideStackClicked(int stack, int item);
@@ -66,8 +61,6 @@ protected:
 
 private:
     void addImages();
-    // Item `item` of a place: of a side stack as sideStack() numbers them, 0 of a center stack.
-    const platform::Image& image(int place, int item) const;
     // A click on an image, or on the background for nullptr, as the mouse or a key made it.
     void click(const platform::Image* image);
     // Takes the cursor to the place and presses there; the click's announcement tells the focus.

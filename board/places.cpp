@@ -34,8 +34,4 @@ bool isSelected(const BoardState& board, int place) {
     return board.selectedCard.isCard() && placeOfSideStack(board.selectedFrom) == place;
 }
 
-int topItem(const BoardState& board, int stack) {
-    return std::max(board.countSideStacks().topSlot(stack), 0);
-}
-
 }  // namespace boardPlaces

@@ -59,10 +59,6 @@ Card topCard(const BoardState& board, int place);
 // Whether the place's top card is the selected one.
 bool isSelected(const BoardState& board, int place);
 
-// The item of a side stack that a click on its top card reaches: the top card, or item 0
-// (the empty-stack picture) when the stack holds no card.
-int topItem(const BoardState& board, int stack);
-
 // What one card image shows: the selected card, or item `item` of a place (0 on a center
 // stack), numbered as one key for the canvas.
 struct Shown {

@@ -205,6 +205,7 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
     BoardWindow& keyWindow = keys.window;
     CardArea& keyBoard = keyWindow.cardArea();
     BoardWindow& mouseWindow = mouse.window;
+    BoardClicks mouseClicks(mouseWindow, mouse.board);
     auto click = [&mouseWindow](QPoint point) {
         QTest::mouseClick(mouseWindow.windowHandle(), Qt::LeftButton, {},
                           mouseWindow.cardArea().mapTo(&mouseWindow, point));
@@ -229,13 +230,9 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
             const int stack = pick(1, 9);
             const Card held = keys.board.selectedCard;
             QTest::keyClick(&keyBoard, stack > 8 ? Qt::Key_H : Qt::Key(Qt::Key_0 + stack));
-            click(stack <= 8 ? mouseWindow.cardArea()
-                                   .sideStack(stack, boardPlaces::topItem(mouse.board, stack))
-                                   .geometry()
-                                   .center()
-                  : held.isCard()
-                      ? mouseWindow.cardArea().centerStack(held.suit).geometry().center()
-                      : QPoint(200, 60));
+            click(stack <= 8      ? mouseClicks.topOf(stack).geometry().center()
+                  : held.isCard() ? mouseClicks.centerItem(held.suit).geometry().center()
+                                  : QPoint(200, 60));
         } else {
             const int place = pick(0, 11);
             const KeyboardCursor& cursor = *keyBoard.findChild<KeyboardCursor*>();
@@ -249,9 +246,8 @@ TEST(KeysAndMouse, PlayTheSameGameOverThousandsOfActions) {
             }
             QTest::keyClick(&keyBoard, acts[pick(0, 2)]);
             const boardPlaces::Place at = boardPlaces::place(place);
-            click((at.isCenterStack ? mouseWindow.cardArea().centerStack(at.number)
-                                    : mouseWindow.cardArea().sideStack(
-                                          at.number, boardPlaces::topItem(mouse.board, at.number)))
+            click((at.isCenterStack ? mouseClicks.centerItem(at.number)
+                                    : mouseClicks.topOf(at.number))
                       .geometry()
                       .center());
         }

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QString>
 #include <QTest>
+#include <algorithm>
 #include <ostream>
 
 #include "board/accessible_tree.h"
 #include "board/board_window.h"
+#include "board/places.h"
 #include "game/board_state.h"
 
 // Failing comparisons of texts show the texts.
@@ -25,9 +27,11 @@ public:
     CardArea& cardArea() { return window->cardArea(); }
     KeyboardCursor& cursor() { return *cardArea().findChild<KeyboardCursor*>(); }
     const platform::Image& sideItem(int stack, int item) {
-        return cardArea().sideStack(stack, item);
+        return cardArea().image(boardPlaces::placeOfSideStack(stack), item);
     }
-    const platform::Image& centerItem(int suit) { return cardArea().centerStack(suit); }
+    const platform::Image& centerItem(int suit) {
+        return cardArea().image(boardPlaces::placeOfCenterStack(suit), 0);
+    }
     const platform::Image& selectedBox() { return cardArea().selectedCard(); }
     QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
     const QString& said() { return cardArea().announcement(); }
@@ -39,10 +43,12 @@ public:
                           cardArea().mapTo(window, point));
     }
     void clickCenterOf(const platform::Image& image) { clickAt(image.geometry().center()); }
-    // The top card of a side stack is shown whole.
-    void clickTopOf(int stack) {
-        clickCenterOf(sideItem(stack, boardPlaces::topItem(state, stack)));
+    // The item that a click on a side stack's top card reaches: the top card, shown whole, or
+    // item 0 (the empty-stack picture) when the stack holds no card.
+    const platform::Image& topOf(int stack) {
+        return sideItem(stack, std::max(state.countSideStacks().topSlot(stack), 0));
     }
+    void clickTopOf(int stack) { clickCenterOf(topOf(stack)); }
     void clickBackground() { clickAt(QPoint(200, 60)); }
 
     // Shows a hand-built position the way a player would see it after any click.
