@@ -61,13 +61,11 @@ void Translations::install() {
     }
 }
 
-QString Translations::translate(const char* context, const char* source) const {
-    const QString translated = program_.translate(context, source);
-    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
-}
-
 std::function<QString(const char*)> Translations::in(const char* context) const {
-    return [this, context](const char* source) { return translate(context, source); };
+    return [this, context](const char* source) {
+        const QString translated = program_.translate(context, source);
+        return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+    };
 }
 
 }  // namespace platform

@@ -28,9 +28,8 @@ public:
     // Makes the running application's texts use them, from now until they go; for a language
     // written with Han characters, also the font that draws them in its forms.
     void install();
-    // A text of `context` in this language, before any application exists to translate it.
-    QString translate(const char* context, const char* source) const;
-    // The same for the texts of one context, as the start path takes them.
+    // The texts of `context` in this language, before any application exists to translate
+    // them, as the start path takes them.
     std::function<QString(const char* source)> in(const char* context) const;
 
 private:
