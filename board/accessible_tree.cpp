@@ -69,7 +69,14 @@ public:
         const auto found = std::find(children_.begin(), children_.end(), child);
         return found != children_.end() ? static_cast<int>(found - children_.begin()) : -1;
     }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int index = 0; index < childCount(); ++index) {
+            if (QAccessibleInterface* part = child(index); part->rect().contains(x, y)) {
+                return part;
+            }
+        }
+        return nullptr;
+    }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name && looks_.name ? looks_.name(*area_) : QString();
     }
@@ -156,15 +163,6 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         const int index = Part::indexOfChild(child);
         return index < childCount() ? index : -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        for (int index = 0; index < childCount(); ++index) {
-            QAccessibleInterface* card = child(index);
-            if (card->rect().contains(x, y)) {
-                return card;
-            }
-        }
-        return nullptr;
     }
     QAccessible::State state() const override {
         QAccessible::State state;
