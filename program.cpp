@@ -9,7 +9,7 @@
 #include "resources/pictures.h"
 
 Program::Program(RandomSource& random)
-    : pictures(resources::cardPicturePath, resources::cardPicturePath2x) {
+    : pictures(resources::cardPicturePath, resources::doubleSizePath) {
     accessibleTree::install();
     boardWindow_ = std::make_unique<BoardWindow>(state, random, pictures);
     BoardWindow& board = *boardWindow_;

@@ -53,8 +53,8 @@ QPixmap Picture::forRatio(qreal ratio) const {
 }
 
 PictureCache::PictureCache(std::function<QString(int id)> pathForId,
-                           std::function<QString(int id)> doubleSizePathForId)
-    : pathForId_(std::move(pathForId)), doubleSizePathForId_(std::move(doubleSizePathForId)) {}
+                           std::function<QString(const QString& path)> doubleSizeOf)
+    : pathForId_(std::move(pathForId)), doubleSizeOf_(std::move(doubleSizeOf)) {}
 
 const Picture& PictureCache::load(int id) {
     if (auto found = pictures_.find(id); found != pictures_.end()) {
@@ -67,8 +67,7 @@ const Picture& PictureCache::load(int id) {
     } else if (QPixmap pixmap(path); pixmap.isNull()) {
         qWarning("Bitmap resource %d cannot be read from %s", id, qPrintable(path));
     } else {
-        picture = Picture(id, std::move(pixmap),
-                          doubleSizePathForId_ ? doubleSizePathForId_(id) : QString());
+        picture = Picture(id, std::move(pixmap), doubleSizeOf_ ? doubleSizeOf_(path) : QString());
     }
     // A failure is remembered as the null picture, so it is reported only once.
     return pictures_.emplace(id, std::move(picture)).first->second;

@@ -40,9 +40,10 @@ private:
 // the pixels. Needs a QGuiApplication.
 class PictureCache {
 public:
-    // doubleSizePathForId may be empty, or give an empty path for an id without one.
+    // doubleSizeOf, the path of a picture's double-size version from its own path, may be empty,
+    // or give an empty path for a picture without one.
     explicit PictureCache(std::function<QString(int id)> pathForId,
-                          std::function<QString(int id)> doubleSizePathForId = {});
+                          std::function<QString(const QString& path)> doubleSizeOf = {});
 
     // An id without a path, or whose file cannot be read, is a fault of the program, not of
     // the user: it is reported once through qWarning and yields the null picture (id 0, no
@@ -52,7 +53,7 @@ public:
 
 private:
     std::function<QString(int id)> pathForId_;
-    std::function<QString(int id)> doubleSizePathForId_;
+    std::function<QString(const QString& path)> doubleSizeOf_;
     std::unordered_map<int, Picture> pictures_;
 };
 

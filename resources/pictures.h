@@ -25,11 +25,10 @@ QString iconPath();
 QString makerLogoPath();
 QString programEmblemPath();
 
-// The same pictures drawn at twice the size for displays with a device pixel ratio above 1:
-// cards of 158 x 194 (empty for an id outside 100..152), the logo at 96 x 96 and the emblem at
-// 64 x 64. Each sits beside its picture of normal size, named with Qt's "@2x" suffix.
-QString cardPicturePath2x(int id);
-QString makerLogoPath2x();
-QString programEmblemPath2x();
+// The cards, the logo and the emblem are also drawn at twice the size, for displays with a device
+// pixel ratio above 1: cards of 158 x 194, the logo at 96 x 96 and the emblem at 64 x 64. Each
+// sits beside its picture of normal size, named with Qt's "@2x" suffix; this is that path (empty
+// for an empty path).
+QString doubleSizePath(const QString& path);
 
 }  // namespace resources

@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include "platform/fixed_label.h"
+#include "resources/pictures.h"
 
 namespace {
 
@@ -63,9 +64,10 @@ InfoWindow::InfoWindow(const WindowDesign& design, const Texts& texts)
                                                 text.english);
                 break;
             case ControlDesign::Kind::Picture:
-                made = new PictureBox(
-                    platform::Picture(0, QPixmap(control.picture()), control.doubleSizePicture()),
-                    control.rect, this);
+                made =
+                    new PictureBox(platform::Picture(0, QPixmap(control.picture()),
+                                                     resources::doubleSizePath(control.picture())),
+                                   control.rect, this);
                 made->setAccessibleName(text.shown);
                 break;
             case ControlDesign::Kind::OkButton: {

@@ -35,8 +35,8 @@ struct ControlDesign {
     const char* text;
     QRect rect;
     const char* argument = nullptr;
-    QString (*picture)() = nullptr;            // a picture's resource path
-    QString (*doubleSizePicture)() = nullptr;  // the same at twice the size, for dense displays
+    // A picture's resource path; its double-size version, for dense displays, lies beside it.
+    QString (*picture)() = nullptr;
 };
 
 // A window's design is a constant: the controls it lists live as long as the program.

@@ -41,8 +41,7 @@ constexpr ControlDesign kMakerLogo{Kind::Picture,
                                    QT_TRANSLATE_NOOP("InfoWindows", "Dravonne Software logo"),
                                    twipsRect(240, 240, 720, 720),
                                    nullptr,
-                                   resources::makerLogoPath,
-                                   resources::makerLogoPath2x};
+                                   resources::makerLogoPath};
 
 // Indexed by InfoWindowId. In About Ketterline the product icon and the maker's logo share one
 // place: exactly one of them shows. Timers held a sequence timer that was never started; only
@@ -74,8 +73,7 @@ const WindowDesign kDesigns[kInfoWindowCount] = {
     {{QT_TRANSLATE_NOOP("InfoWindows", "About Ketterline"), twipsSize(5820, 1995), false,
       kMinimiseClose},
      {{Kind::Picture, "productIcon", QT_TRANSLATE_NOOP("InfoWindows", "Ketterline icon"),
-       twipsRect(360, 360, 480, 480), nullptr, resources::programEmblemPath,
-       resources::programEmblemPath2x},
+       twipsRect(360, 360, 480, 480), nullptr, resources::programEmblemPath},
       {Kind::OkButton, "ok", kOk, twipsRect(4440, 120, 1215, 375)},
       kMakerLogo,
       {Kind::Text, "comments",

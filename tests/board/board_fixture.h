@@ -14,7 +14,7 @@
 struct OwnBoard {
     ConstantSource random{0.0f};
     BoardState board;
-    platform::PictureCache pictures{resources::cardPicturePath, resources::cardPicturePath2x};
+    platform::PictureCache pictures{resources::cardPicturePath, resources::doubleSizePath};
     BoardWindow boardWindow{board, random, pictures};
 };
 

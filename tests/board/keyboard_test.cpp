@@ -193,7 +193,7 @@ struct SeededBoard {
 
     SeededRandomSource random;
     BoardState board;
-    platform::PictureCache pictures{resources::cardPicturePath, resources::cardPicturePath2x};
+    platform::PictureCache pictures{resources::cardPicturePath, resources::doubleSizePath};
     BoardWindow window{board, random, pictures};
 };
 

@@ -62,7 +62,7 @@ TEST_F(ScaleTest, LayoutAndClicksStayInLogicalPixels) {
     clickAt(sideItem(1, 4).geometry().topLeft() + QPoint(10, 40));
     EXPECT_EQ(state.selectedCard, kNoCard);
     clickAt(sideItem(1, 5).geometry().center());
-    EXPECT_EQ(state.selectedCard, state.sideStack(1)[5]);
+    EXPECT_EQ(state.selectedCard, state.sideStacks[1][5]);
 }
 
 TEST_F(ScaleTest, CardsAreDrawnFromThePictureThatFitsTheRatio) {
@@ -75,13 +75,15 @@ TEST_F(ScaleTest, CardsAreDrawnFromThePictureThatFitsTheRatio) {
                             picture(resources::cardPicturePath(topCardPicture())).copy(uncovered)),
             0);
     } else if (ratio == 2.0) {
-        EXPECT_EQ(differingPixels(
-                      card.copy(uncovered),
-                      picture(resources::cardPicturePath2x(topCardPicture())).copy(uncovered)),
-                  0);
+        EXPECT_EQ(
+            differingPixels(
+                card.copy(uncovered),
+                picture(resources::doubleSizePath(resources::cardPicturePath(topCardPicture())))
+                    .copy(uncovered)),
+            0);
     } else {
         const QImage scaled =
-            picture(resources::cardPicturePath2x(topCardPicture()))
+            picture(resources::doubleSizePath(resources::cardPicturePath(topCardPicture())))
                 .scaled(card.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         EXPECT_EQ(differingPixels(card.copy(uncovered), scaled.copy(uncovered)), 0);
     }

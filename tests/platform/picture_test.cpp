@@ -117,9 +117,10 @@ TEST_F(SharperPictureTest, WithoutADoubleThePictureItselfIsDrawn) {
     EXPECT_EQ(missing.forRatio(1.5).cacheKey(), normal_.cacheKey());
 }
 
-TEST_F(PictureCacheTest, DoubleSizePathsComeFromTheirOwnLookup) {
+TEST_F(PictureCacheTest, TheDoubleSizePathIsLookedUpFromThePicturesPath) {
+    const QString own = dir_.filePath("101.bmp");
     PictureCache cache([this](int id) { return pathFor(id); },
-                       [this](int) { return dir_.filePath("101.bmp"); });
+                       [own](const QString& path) { return path == own ? own : QString(); });
     const platform::Picture& picture = cache.load(101);
     EXPECT_EQ(picture.forRatio(2.0).devicePixelRatio(), 2.0);
     EXPECT_EQ(picture.forRatio(2.0).size(), QSize(3, 2));

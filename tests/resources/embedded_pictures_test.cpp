@@ -71,7 +71,8 @@ void expectPlainBmp(const QByteArray& bytes, int width, int height) {
 
 // Scale 1 is the normal size, 2 the double size ("@2x").
 QString cardPath(int id, int scale) {
-    return scale == 1 ? resources::cardPicturePath(id) : resources::cardPicturePath2x(id);
+    const QString path = resources::cardPicturePath(id);
+    return scale == 1 ? path : resources::doubleSizePath(path);
 }
 
 QImage card(int id, int scale = 1) {
@@ -276,7 +277,8 @@ class PicturePath : public ::testing::TestWithParam<PathRow> {};
 
 TEST_P(PicturePath, IsTheEmbeddedFileForCardIdsAndEmptyOtherwise) {
     EXPECT_EQ(resources::cardPicturePath(GetParam().id), QString(GetParam().path));
-    EXPECT_EQ(resources::cardPicturePath2x(GetParam().id), QString(GetParam().path2x));
+    EXPECT_EQ(resources::doubleSizePath(resources::cardPicturePath(GetParam().id)),
+              QString(GetParam().path2x));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -322,9 +324,14 @@ TEST(ProgramIcon, HoldsTwoAndSixteenColourImagesWithTransparentSurroundings) {
 
 struct AboutRow {
     const char* name;
-    QString (*path)();
+    QString (*normalPath)();
     int side;
     int bytes;
+    bool doubleSize = false;
+
+    QString path() const {
+        return doubleSize ? resources::doubleSizePath(normalPath()) : normalPath();
+    }
 };
 
 void PrintTo(const AboutRow& row, std::ostream* out) {
@@ -345,15 +352,15 @@ INSTANTIATE_TEST_SUITE_P(
     Pictures, AboutPicture,
     ::testing::Values(AboutRow{"MakerLogo", resources::makerLogoPath, 48, 6966},
                       AboutRow{"ProgramEmblem", resources::programEmblemPath, 32, 3126},
-                      AboutRow{"MakerLogo2x", resources::makerLogoPath2x, 96, 27702},
-                      AboutRow{"ProgramEmblem2x", resources::programEmblemPath2x, 64, 12342}),
+                      AboutRow{"MakerLogo2x", resources::makerLogoPath, 96, 27702, true},
+                      AboutRow{"ProgramEmblem2x", resources::programEmblemPath, 64, 12342, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A picture of normal size and its double-size counterpart.
 struct SizePair {
     std::string name;
     QString normal;
-    QString doubled;
+    QString doubled = {};
 };
 
 void PrintTo(const SizePair& pair, std::ostream* out) {
@@ -361,12 +368,13 @@ void PrintTo(const SizePair& pair, std::ostream* out) {
 }
 
 std::vector<SizePair> sizePairs() {
-    std::vector<SizePair> pairs{
-        {"MakerLogo", resources::makerLogoPath(), resources::makerLogoPath2x()},
-        {"ProgramEmblem", resources::programEmblemPath(), resources::programEmblemPath2x()}};
+    std::vector<SizePair> pairs{{"MakerLogo", resources::makerLogoPath()},
+                                {"ProgramEmblem", resources::programEmblemPath()}};
     for (int id = resources::kEmptyStackPicture; id <= resources::kLastCardPicture; ++id) {
-        pairs.push_back({"Card" + std::to_string(id), resources::cardPicturePath(id),
-                         resources::cardPicturePath2x(id)});
+        pairs.push_back({"Card" + std::to_string(id), resources::cardPicturePath(id)});
+    }
+    for (SizePair& pair : pairs) {
+        pair.doubled = resources::doubleSizePath(pair.normal);
     }
     return pairs;
 }

@@ -72,7 +72,7 @@ struct Board {
     Board() { window.show(); }
     ConstantSource random{0.0f};
     BoardState state;
-    platform::PictureCache pictures{resources::cardPicturePath, resources::cardPicturePath2x};
+    platform::PictureCache pictures{resources::cardPicturePath, resources::doubleSizePath};
     BoardWindow window{state, random, pictures};
     BoardClicks clicks{window, state};
 };

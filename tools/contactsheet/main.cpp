@@ -57,16 +57,18 @@ std::vector<QImage> iconImages() {
 
 // The pictures of one size, row by row as the sheet shows them.
 Rows pictures(bool doubleSize) {
-    const auto card = doubleSize ? resources::cardPicturePath2x : resources::cardPicturePath;
+    const auto sized = [doubleSize](const QString& path) {
+        return doubleSize ? resources::doubleSizePath(path) : path;
+    };
+    const auto card = [&sized](int id) { return sized(resources::cardPicturePath(id)); };
     std::vector<QImage> first{load(card(resources::kEmptyStackPicture))};
     if (!doubleSize) {
         for (QImage& icon : iconImages()) {
             first.push_back(std::move(icon));
         }
     }
-    first.push_back(load(doubleSize ? resources::makerLogoPath2x() : resources::makerLogoPath()));
-    first.push_back(
-        load(doubleSize ? resources::programEmblemPath2x() : resources::programEmblemPath()));
+    first.push_back(load(sized(resources::makerLogoPath())));
+    first.push_back(load(sized(resources::programEmblemPath())));
     Rows rows{first};
     for (int suit = 0; suit < 4; ++suit) {
         std::vector<QImage>& row = rows.emplace_back();
