@@ -198,17 +198,13 @@ void CardArea::showCard(Card card, platform::Image& image) {
 void CardArea::redraw() {
     showCard(board_.selectedCard, *selectedCard_);
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        showCard(board_.centerStacks[static_cast<unsigned>(suit)],
-                 *centerStacks_[static_cast<unsigned>(suit)]);
+        showCard(board_.centerStack(suit), *centerStacks_[static_cast<unsigned>(suit)]);
     }
-    for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-        for (int stack = 1; stack <= kSideStackCount; ++stack) {
-            showCard(board_.sideStack(stack)[static_cast<unsigned>(slot)],
-                     *sideStacks_[stack][static_cast<unsigned>(slot)]);
-        }
-    }
-    // Item 0 is hidden now exactly when the stack is empty.
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
+        for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
+            showCard(board_.card(stack, slot), *sideStacks_[stack][static_cast<unsigned>(slot)]);
+        }
+        // Item 0 is hidden now exactly when the stack is empty.
         platform::Image& bottom = *sideStacks_[stack][0];
         if (!bottom.visible()) {
             bottom.setVisible(true);

@@ -66,7 +66,7 @@ private:
     // Takes the cursor to the place and presses there; the click's announcement tells the focus.
     void pressThere(int place);
     // Makes every card image show the board: the selection, the center stacks and every slot
-    // of every side stack, then the empty-stack picture in item 0 of each empty side stack so
+    // of every side stack, with the empty-stack picture in item 0 of an empty side stack so
     // that it can still be clicked. The only code that changes the card images.
     void redraw();
     // Shows a card in the image (made visible first, then given the card's picture), or

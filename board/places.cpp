@@ -13,15 +13,14 @@ int neighbour(int place, int rowStep, int columnStep) {
 int cardCount(const BoardState& board, int placeNumber) {
     const Place at = place(placeNumber);
     if (at.isCenterStack) {
-        return board.centerStacks[static_cast<unsigned>(at.number)].isCard() ? 1 : 0;
+        return board.centerStack(at.number).isCard() ? 1 : 0;
     }
     return board.countSideStacks().of(at.number);
 }
 
 Card cardAt(const BoardState& board, int placeNumber, int card) {
     const Place at = place(placeNumber);
-    return at.isCenterStack ? board.centerStacks[static_cast<unsigned>(at.number)]
-                            : board.sideStack(at.number)[static_cast<unsigned>(card)];
+    return at.isCenterStack ? board.centerStack(at.number) : board.card(at.number, card);
 }
 
 Card topCard(const BoardState& board, int place) {
