@@ -85,7 +85,7 @@ Announcement ofDeal(const BoardState& board, const Dealt& dealt, const CardsKnow
         }
         places.push_back(changed);
     }
-    return told(true, std::move(places), words::dealt());
+    return told(true, std::move(places), words::text(words::Text::NewGameDealt));
 }
 
 Announcement ofClick(const BoardState& board, const ClickOutcome& outcome) {

@@ -100,6 +100,7 @@ const char* sourceOf(Text which) {
                                          QT_TRANSLATE_NOOP("Board", "Places"),
                                          QT_TRANSLATE_NOOP("Board", "Read the cards"),
                                          QT_TRANSLATE_NOOP("Board", "Where can it go"),
+                                         QT_TRANSLATE_NOOP("Board", "New game dealt."),
                                          QT_TRANSLATE_NOOP("Board", "Nothing has been said yet.")};
     return kTexts[static_cast<int>(which)];
 }
@@ -191,10 +192,6 @@ QString outcome(const BoardState& board, const ClickOutcome& outcome) {
         return sentence(Board::tr("%1 is no longer selected.").arg(cardName(dropped->card)));
     }
     return nothingSelected(board);
-}
-
-QString dealt() {
-    return Board::tr("New game dealt.");
 }
 
 QString stackReading(const BoardState& board, int place) {

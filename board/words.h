@@ -13,8 +13,9 @@ namespace words {
 
 // The fixed texts: the window's title, its controls and menus (with the access key marked by
 // '&'), the names of the card area and its list of places, the accessible actions of a place that
-// read its cards and where its card can go, and what the repeat key says before anything was
-// said. The status bar that holds what an action did has no name: it is read without one.
+// read its cards and where its card can go, what a deal says, and what the repeat key says before
+// anything was said. The status bar that holds what an action did has no name: it is read
+// without one.
 enum class Text {
     WindowTitle,
     NewButton,
@@ -33,6 +34,7 @@ enum class Text {
     PlaceList,
     ReadCardsAction,
     WhereAction,
+    NewGameDealt,
     NothingSaidYet
 };
 QString text(Text which);
@@ -60,7 +62,6 @@ QString cardName(const BoardState& board, int place, int card);
 // What a click did, said as soon as it is done. Before the first deal every click says how to
 // deal instead.
 QString outcome(const BoardState& board, const ClickOutcome& outcome);
-QString dealt();
 
 // Every card of the place, bottom to top, the top card named as such; a center stack's top
 // card.
