@@ -81,7 +81,7 @@ public:
     }
     Card topCard(int stack) {
         const int count = state.countSideStacks().of(stack);
-        return count > 0 ? state.sideStack(stack)[static_cast<std::size_t>(count - 1)] : kNoCard;
+        return count > 0 ? state.sideStacks[stack][static_cast<std::size_t>(count - 1)] : kNoCard;
     }
     // A point of the client area with no image, label or button on it.
     static QPoint background() { return {200, 60}; }

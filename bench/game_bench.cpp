@@ -38,7 +38,7 @@ BENCHMARK(BM_SideStackClick);
 void BM_CenterStackClick(benchmark::State& state) {
     BoardState board = dealtBoard();
     for (auto _ : state) {
-        board.selectedCard = board.sideStack(3)[5];
+        board.selectedCard = board.sideStacks[3][5];
         board.selectedFrom = 3;
         clickCenterStack(board, 0);
         benchmark::DoNotOptimize(board);

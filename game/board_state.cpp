@@ -9,7 +9,7 @@
 StackCounts BoardState::countSideStacks() const {
     StackCounts counts;
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
-        for (const Card& card : sideStack(stack)) {
+        for (const Card& card : sideStacks[stack]) {
             counts.cards[stack] += card.isCard() ? 1 : 0;
         }
     }
@@ -68,7 +68,7 @@ Dealt dealNewGame(BoardState& board, RandomSource& random) {
         random.reseed();
         for (int stack : kDealOrder) {
             const std::size_t position = drawPosition(random.next(), pool.size());
-            board.sideStack(stack)[row] = cardWithNumber(pool[position]);
+            board.sideStacks[stack][row] = cardWithNumber(pool[position]);
             pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(position));
         }
     }
@@ -81,7 +81,7 @@ Dealt dealNewGame(BoardState& board, RandomSource& random) {
     for (int stack = 1; stack <= kSideStackCount; ++stack) {
         for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
             dealt.sideSlots[stack][slot] =
-                changed(before.sideStack(stack)[slot], board.sideStack(stack)[slot]);
+                changed(before.sideStacks[stack][slot], board.sideStacks[stack][slot]);
         }
     }
     for (std::size_t suit = 0; suit < kSuitCount; ++suit) {

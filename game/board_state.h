@@ -63,8 +63,6 @@ struct BoardState {
     int selectedFrom = 0;
 
     // stack must be 1..8, slot 0..17 and suit 0..3.
-    SideStack& sideStack(int stack) { return sideStacks[stack]; }
-    const SideStack& sideStack(int stack) const { return sideStacks[stack]; }
     Card& card(int stack, int slot) { return sideStacks[stack][static_cast<std::size_t>(slot)]; }
     Card card(int stack, int slot) const {
         return sideStacks[stack][static_cast<std::size_t>(slot)];

@@ -314,7 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpokenRow{"WhereNowhere",
                   [](BoardWindowTest& t) {
                       BoardState board = midGamePosition();
-                      board.sideStack(3)[0] = card("KH");
+                      board.sideStacks[3][0] = card("KH");
                       t.showPosition(board);
                       t.clickTopOf(8);
                       QTest::keyClick(&t.cardArea(), Qt::Key_W);

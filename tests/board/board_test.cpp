@@ -15,7 +15,7 @@ using resources::kEmptyStackPicture;
 
 int pictureOf(const BoardState& state, int stack, int slot) {
     return resources::cardPicture(
-        cardNumber(state.sideStack(stack)[static_cast<std::size_t>(slot)]));
+        cardNumber(state.sideStacks[stack][static_cast<std::size_t>(slot)]));
 }
 
 TEST_F(BoardWindowTest, StartsShownWithNoCardAndTheFirstClickShowsEmptyStacks) {
@@ -95,7 +95,7 @@ TEST_F(BoardWindowTest, MovesOntoSideCenterAndEmptyStacks) {
     clickTopOf(8);  // 10S onto the empty stack 3
     clickCenterOf(sideItem(3, 0));
     EXPECT_EQ(sideItem(3, 0).picture().id, 100 + 39 + 10);
-    EXPECT_EQ(state.sideStack(3)[0], card("10S"));
+    EXPECT_EQ(state.sideStacks[3][0], card("10S"));
     EXPECT_FALSE(sideItem(8, 1).visible());
 }
 
@@ -105,14 +105,14 @@ TEST_F(BoardWindowTest, DoubleClickOnADestinationMovesOnlyOnce) {
     clickTopOf(2);  // 7H, then a double-click on 8C
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
                        cardArea().mapTo(window, sideItem(1, 2).geometry().center()));
-    EXPECT_EQ(state.sideStack(1)[3], card("7H"));
+    EXPECT_EQ(state.sideStacks[1][3], card("7H"));
     EXPECT_EQ(state.selectedCard, kNoCard);
     EXPECT_FALSE(selectedBox().visible());
 
     clickTopOf(6);  // 4C, then a double-click on the empty stack 3
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
                        cardArea().mapTo(window, sideItem(3, 0).geometry().center()));
-    EXPECT_EQ(state.sideStack(3)[0], card("4C"));
+    EXPECT_EQ(state.sideStacks[3][0], card("4C"));
     EXPECT_EQ(state.selectedCard, kNoCard);
     EXPECT_FALSE(selectedBox().visible());
 }
@@ -182,9 +182,9 @@ TEST_F(BoardWindowTest, ControlsStandWhereTheWindowWasDesigned) {
     // The longest possible stack, 17 cards, on both sides: item 16 is the top card.
     BoardState longest = position({});
     for (int n : {1, 5}) {
-        longest.sideStack(n)[0] = card("KH");
+        longest.sideStacks[n][0] = card("KH");
         for (int i = 1; i <= 16; ++i) {
-            longest.sideStack(n)[static_cast<std::size_t>(i)] = Card{14 - i > 1 ? 14 - i : 2, 0};
+            longest.sideStacks[n][static_cast<std::size_t>(i)] = Card{14 - i > 1 ? 14 - i : 2, 0};
         }
     }
     showPosition(longest);

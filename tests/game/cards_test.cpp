@@ -54,10 +54,10 @@ TEST(StackCounts, CountsValidCardsAnywhereInTheColumnPerStack) {
         << "start-up cards are not cards";
 
     board.clear();
-    board.sideStack(3)[3] = Card{9, 2};  // slots 0..2 empty: still one card
-    board.sideStack(5)[0] = Card{2, 0};
-    board.sideStack(5)[1] = Card{3, 0};
-    board.sideStack(4)[17] = Card{13, 3};
+    board.sideStacks[3][3] = Card{9, 2};  // slots 0..2 empty: still one card
+    board.sideStacks[5][0] = Card{2, 0};
+    board.sideStacks[5][1] = Card{3, 0};
+    board.sideStacks[4][17] = Card{13, 3};
     const StackCounts counts = board.countSideStacks();
     for (const auto& [stack, count] :
          {std::pair{1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {6, 0}, {7, 0}, {8, 0}}) {
@@ -69,7 +69,7 @@ TEST(BoardSlots, ASlotAndACenterStackAreReachedByTheirNumbers) {
     BoardState board;
     board.card(8, 17) = Card{4, 1};
     board.centerStack(3) = Card{7, 3};
-    EXPECT_EQ(board.sideStack(8)[17], (Card{4, 1}));
+    EXPECT_EQ(board.sideStacks[8][17], (Card{4, 1}));
     EXPECT_EQ(board.centerStacks[3], (Card{7, 3}));
     const BoardState& same = board;
     EXPECT_EQ(same.card(8, 17), (Card{4, 1}));
@@ -78,7 +78,7 @@ TEST(BoardSlots, ASlotAndACenterStackAreReachedByTheirNumbers) {
 
 TEST(BoardClear, EmptiesEverythingButKeepsTheSourceOfTheSelection) {
     BoardState board;
-    board.sideStack(8)[17] = Card{4, 1};
+    board.sideStacks[8][17] = Card{4, 1};
     board.centerStacks[2] = Card{7, 2};
     board.selectedCard = Card{5, 3};
     board.selectedFrom = 5;
@@ -86,7 +86,7 @@ TEST(BoardClear, EmptiesEverythingButKeepsTheSourceOfTheSelection) {
     board.clear();
 
     for (int n = 1; n <= 8; ++n) {
-        for (const Card& slot : board.sideStack(n)) {
+        for (const Card& slot : board.sideStacks[n]) {
             EXPECT_EQ(slot, kNoCard) << board;
         }
     }

@@ -13,7 +13,7 @@ namespace {
 
 std::vector<int> numbersOf(const BoardState& board, int stack) {
     std::vector<int> numbers;
-    for (const Card& card : board.sideStack(stack)) {
+    for (const Card& card : board.sideStacks[stack]) {
         numbers.push_back(cardNumber(card));
     }
     return numbers;
@@ -33,13 +33,13 @@ void expectWellFormedDeal(const BoardState& board) {
     for (int n = 1; n <= 8; ++n) {
         EXPECT_EQ(board.countSideStacks().of(n), 6) << board;
         for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-            const int number = cardNumber(board.sideStack(n)[slot]);
+            const int number = cardNumber(board.sideStacks[n][slot]);
             if (slot < kDealtRows) {
                 EXPECT_GT(number, 0) << board;
                 EXPECT_NE((number - 1) % 13, 0) << "an ace on a side stack" << board;
                 seen.insert(number);
             } else {
-                EXPECT_EQ(board.sideStack(n)[slot], kNoCard) << board;
+                EXPECT_EQ(board.sideStacks[n][slot], kNoCard) << board;
             }
         }
     }
@@ -77,7 +77,7 @@ TEST(DealNewGame, SaysWhichSlotsItChanged) {
 
     // A card moved home, then the same deal again: only its stack and the center differ.
     board.centerStacks[0] = Card{2, 0};
-    board.sideStack(5)[5] = kNoCard;
+    board.sideStacks[5][5] = kNoCard;
     const Dealt again = dealNewGame(board, zero);
     EXPECT_EQ(again.centerStacks, (std::array<bool, 4>{true, false, false, false}));
     EXPECT_TRUE(again.sideSlots[5][5]);
@@ -99,10 +99,10 @@ TEST(DealNewGame, KeepsTheSourceOfTheSelectionAndReplacesAGameInProgress) {
     ConstantSource zero(0.0f);
     BoardState board;
     dealNewGame(board, zero);
-    board.selectedCard = board.sideStack(5)[5];
+    board.selectedCard = board.sideStacks[5][5];
     board.selectedFrom = 5;
     board.centerStacks[0] = Card{4, 0};
-    board.sideStack(2)[6] = Card{12, 3};
+    board.sideStacks[2][6] = Card{12, 3};
 
     ClockRandomSource clock;
     dealNewGame(board, clock);
@@ -172,7 +172,7 @@ TEST(DealNewGame, EveryCardLandsInEverySlotEquallyOften) {
         for (int n = 1; n <= 8; ++n) {
             for (int row = 0; row < kDealtRows; ++row) {
                 ++hits[static_cast<std::size_t>((n - 1) * kDealtRows + row)]
-                      [static_cast<std::size_t>(cardNumber(board.sideStack(n)[row]))];
+                      [static_cast<std::size_t>(cardNumber(board.sideStacks[n][row]))];
             }
         }
     }

@@ -16,7 +16,7 @@ using Where = Nothing::Where;
 
 void hold(BoardState& board, int stack) {
     const int top = board.countSideStacks().topSlot(stack);
-    board.selectedCard = board.sideStack(stack)[static_cast<std::size_t>(top)];
+    board.selectedCard = board.sideStacks[stack][static_cast<std::size_t>(top)];
     board.selectedFrom = stack;
 }
 
@@ -73,16 +73,16 @@ INSTANTIATE_TEST_SUITE_P(
                  [](BoardState& b) { hold(b, 2); }, Selected{card("7H"), 2, kNoCard}},
         ClickRow{"Held_TopCardOneHigher_MovesOntoIt", [](BoardState& b) { hold(b, 7); }, side(5, 1),
                  [](BoardState& b) {
-                     b.sideStack(5)[2] = card("2C");
-                     b.sideStack(7)[0] = kNoCard;
+                     b.sideStacks[5][2] = card("2C");
+                     b.sideStacks[7][0] = kNoCard;
                      dropSelection(b);
                  },
                  Moved{card("2C"), 7, kNoCard, Destination::SideStack, 5, card("3S")}},
         ClickRow{"Held_SevenOntoEightOfAnotherSuit_Moves", [](BoardState& b) { hold(b, 2); },
                  side(1, 2),
                  [](BoardState& b) {
-                     b.sideStack(1)[3] = card("7H");
-                     b.sideStack(2)[1] = kNoCard;
+                     b.sideStacks[1][3] = card("7H");
+                     b.sideStacks[2][1] = kNoCard;
                      dropSelection(b);
                  },
                  Moved{card("7H"), 2, card("5D"), Destination::SideStack, 1, card("8C")}},
@@ -103,35 +103,35 @@ INSTANTIATE_TEST_SUITE_P(
                  nothing, Nothing{Where::EmptySideStack}},
         ClickRow{"Held_EmptyStack_MovesIntoSlotZero", [](BoardState& b) { hold(b, 1); }, side(3, 0),
                  [](BoardState& b) {
-                     b.sideStack(3)[0] = card("8C");
-                     b.sideStack(1)[2] = kNoCard;
+                     b.sideStacks[3][0] = card("8C");
+                     b.sideStacks[1][2] = kNoCard;
                      dropSelection(b);
                  },
                  Moved{card("8C"), 1, card("QH"), Destination::EmptySideStack, 3, kNoCard}},
         ClickRow{"Held_OnlyCardOntoEmptyStack_EmptiesItsStack", [](BoardState& b) { hold(b, 4); },
                  side(3, 0),
                  [](BoardState& b) {
-                     b.sideStack(3)[0] = card("2H");
-                     b.sideStack(4)[0] = kNoCard;
+                     b.sideStacks[3][0] = card("2H");
+                     b.sideStacks[4][0] = kNoCard;
                      dropSelection(b);
                  },
                  Moved{card("2H"), 4, kNoCard, Destination::EmptySideStack, 3, kNoCard}},
         ClickRow{"Held_TwoOntoAceOfItsSuit_Moves", [](BoardState& b) { hold(b, 4); }, center(1),
                  [](BoardState& b) {
                      b.centerStacks[1] = card("2H");
-                     b.sideStack(4)[0] = kNoCard;
+                     b.sideStacks[4][0] = kNoCard;
                      dropSelection(b);
                  },
                  Moved{card("2H"), 4, kNoCard, Destination::CenterStack, 1, card("AH")}},
         ClickRow{"Held_ThreeOntoTwoOfItsSuit_Moves",
                  [](BoardState& b) {
-                     b.sideStack(6)[1] = card("3D");
+                     b.sideStacks[6][1] = card("3D");
                      hold(b, 6);
                  },
                  center(2),
                  [](BoardState& b) {
                      b.centerStacks[2] = card("3D");
-                     b.sideStack(6)[1] = kNoCard;
+                     b.sideStacks[6][1] = kNoCard;
                      dropSelection(b);
                  },
                  Moved{card("3D"), 6, card("4C"), Destination::CenterStack, 2, card("2D")}},
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ClickBeforeFirstDeal, SlotZeroTakesTheEmptyStackRouteAndLeavesNoCard) {
     BoardState board;  // the start-up state: kStartupCard everywhere, selectedFrom 0
     EXPECT_EQ(clickSideStack(board, 3, 0), ClickOutcome(Nothing{Where::EmptySideStack}));
-    EXPECT_LT(cardNumber(board.sideStack(3)[0]), 0);
+    EXPECT_LT(cardNumber(board.sideStacks[3][0]), 0);
     EXPECT_EQ(board.selectedFrom, -1);
 
     EXPECT_EQ(clickSideStack(board, 5, 4), ClickOutcome(Nothing{Where::NotATopCard}));
@@ -176,9 +176,9 @@ TEST(ClickOnFullStack, NeverWritesPastTheLastSlot) {
     // Eighteen cards cannot arise in play; a hand-built board must still stay in bounds.
     BoardState board = position({});
     for (std::size_t slot = 0; slot < kSlotsPerSideStack; ++slot) {
-        board.sideStack(2)[slot] = Card{static_cast<int>(13 - slot % 12), 0};
+        board.sideStacks[2][slot] = Card{static_cast<int>(13 - slot % 12), 0};
     }
-    board.sideStack(6)[0] = Card{7, 3};  // one lower than the top card of stack 2
+    board.sideStacks[6][0] = Card{7, 3};  // one lower than the top card of stack 2
     hold(board, 6);
     const BoardState before = board;
     clickSideStack(board, 2, 17);
@@ -208,9 +208,9 @@ TEST_P(DestinationsTest, AreWhereAClickWouldMoveTheCard) {
     const DestinationsRow& row = GetParam();
     BoardState board = midGamePosition();
     for (const auto& [stack, cards] : row.changes) {
-        board.sideStack(stack).fill(kNoCard);
+        board.sideStacks[stack].fill(kNoCard);
         for (std::size_t slot = 0; slot < cards.size(); ++slot) {
-            board.sideStack(stack)[slot] = card(cards[slot]);
+            board.sideStacks[stack][slot] = card(cards[slot]);
         }
     }
     const Card moving = board.topCard(row.from);

@@ -66,7 +66,7 @@ TEST(WholeGame, PlaysThroughTheClicksToFourKings) {
         clickSideStack(board, to, std::max<int>(top(to), 0));
         ASSERT_TRUE(boardIsConsistent(board));
     }
-    EXPECT_EQ(board.sideStack(5)[0], card("KD"));
+    EXPECT_EQ(board.sideStacks[5][0], card("KD"));
 
     // Then everything goes home, each time the top card that fits.
     for (int moves = 0; moves < 48; ++moves) {
@@ -75,7 +75,7 @@ TEST(WholeGame, PlaysThroughTheClicksToFourKings) {
             if (top(n) < 0) {
                 continue;
             }
-            const Card candidate = board.sideStack(n)[static_cast<std::size_t>(top(n))];
+            const Card candidate = board.sideStacks[n][static_cast<std::size_t>(top(n))];
             clickSideStack(board, n, top(n));
             clickCenterStack(board, candidate.suit);
             moved = board.centerStacks[static_cast<std::size_t>(candidate.suit)] == candidate;

@@ -81,7 +81,7 @@ BoardState oneMoveAtATimeToWin() {
     BoardState board = position({});
     for (int suit = 0; suit < 4; ++suit) {
         for (int slot = 0; slot < 12; ++slot) {
-            board.sideStack(suit + 1)[static_cast<std::size_t>(slot)] = Card{13 - slot, suit};
+            board.sideStacks[suit + 1][static_cast<std::size_t>(slot)] = Card{13 - slot, suit};
         }
     }
     return board;

@@ -35,7 +35,7 @@ inline testing::AssertionResult boardIsConsistent(const BoardState& board) {
             return testing::AssertionFailure() << "stack " << n << " holds " << count << board;
         }
         for (int slot = 0; slot < kSlotsPerSideStack; ++slot) {
-            const Card& card = board.sideStack(n)[static_cast<std::size_t>(slot)];
+            const Card& card = board.sideStacks[n][static_cast<std::size_t>(slot)];
             if ((slot < count) != (cardNumber(card) > 0)) {
                 return testing::AssertionFailure() << "gap in stack " << n << board;
             }
@@ -47,7 +47,7 @@ inline testing::AssertionResult boardIsConsistent(const BoardState& board) {
     // A deal leaves selectedFrom stale with nothing held, so "held" is judged by the card.
     if (board.selectedCard != kNoCard) {
         if (!isSideStack(board.selectedFrom) || counts.of(board.selectedFrom) == 0 ||
-            board.selectedCard != board.sideStack(board.selectedFrom)[static_cast<std::size_t>(
+            board.selectedCard != board.sideStacks[board.selectedFrom][static_cast<std::size_t>(
                                       counts.of(board.selectedFrom) - 1)]) {
             return testing::AssertionFailure() << "held card is not its stack's top" << board;
         }

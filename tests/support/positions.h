@@ -32,7 +32,7 @@ inline BoardState position(const std::map<int, std::vector<std::string_view>>& s
     board.selectedFrom = -1;
     for (const auto& [n, cards] : stacks) {
         for (std::size_t slot = 0; slot < cards.size(); ++slot) {
-            board.sideStack(n)[slot] = card(cards[slot]);
+            board.sideStacks[n][slot] = card(cards[slot]);
         }
     }
     for (std::size_t suit = 0; suit < 4; ++suit) {

@@ -22,7 +22,7 @@ std::ostream& operator<<(std::ostream& out, const BoardState& board) {
     out << '\n';
     for (int n = 1; n <= kSideStackCount; ++n) {
         out << "  side " << n << ':';
-        const SideStack& slots = board.sideStack(n);
+        const SideStack& slots = board.sideStacks[n];
         std::size_t shown = slots.size();
         while (shown > 0 && slots[shown - 1] == kNoCard) {
             --shown;
